@@ -1,0 +1,4 @@
+#pragma once
+
+// The calculation unit: free routines that read the project container and write its result
+// series. They keep no state of their own.

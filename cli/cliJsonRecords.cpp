@@ -1,0 +1,136 @@
+#include "cli/cliJsonRecords.h"
+
+#include "core/cGuiSettings.h"
+#include "core/cYearData.h"
+#include "data/cGeneral.h"
+
+#include <set>
+
+namespace {
+
+// Field visitors: one list of fields per record serves both directions.
+struct TToJson {
+    TJson& json;
+    template <class T>
+    void operator()(const char* name, const T& value) {
+        json[name] = value;
+    }
+    void operator()(const char* name, const TYearData& series) {
+        json[name] = SeriesToJson(series);
+    }
+};
+
+struct TFromJson {
+    const TJson& json;
+    std::set<std::string> seen;
+    template <class T>
+    void operator()(const char* name, T& value) {
+        seen.insert(name);
+        if (!json.contains(name))
+            return;
+        try {
+            value = json.at(name).get<T>();
+        } catch (const nlohmann::json::exception&) {
+            throw TJsonShapeError(std::string("Field ") + name + " has a value of the wrong type");
+        }
+    }
+    void operator()(const char* name, TYearData& series) {
+        seen.insert(name);
+        if (json.contains(name))
+            SeriesFromJson(json.at(name), series, name);
+    }
+    void RejectUnknown() const {
+        for (const auto& [key, value] : json.items())
+            if (!seen.count(key))
+                throw TJsonShapeError("Unknown field " + key);
+    }
+};
+
+template <class TVisitor, class TGeneralRef>
+void VisitGeneral(TVisitor& v, TGeneralRef& g) {
+    v("Version", g.Version);
+    v("Country", g.Country);
+    v("Region", g.Region);
+    v("Description", g.Description);
+    v("Hemisphere", g.Hemisphere);
+    v("Latitude", g.Latitude);
+    v("Altitude", g.Altitude);
+    v("IrrigableArea", g.IrrigableArea);
+    v("GrossArea", g.GrossArea);
+    v("CalcPeriod", g.CalcPeriod);
+    v("MeanDepth", g.MeanDepth);
+    v("ApplInterval", g.ApplInterval);
+    v("UseCurveNumber", g.UseCurveNumber);
+    v("LandUseIndex", g.LandUseIndex);
+    v("SoilGroupIndex", g.SoilGroupIndex);
+    v("FixedPercent", g.FixedPercent);
+    v("UseFixedPercent", g.UseFixedPercent);
+}
+
+template <class TVisitor, class TSettingsRef>
+void VisitSettings(TVisitor& v, TSettingsRef& s) {
+    v("LengthUnit", s.LengthUnit);
+    v("AreaUnit", s.AreaUnit);
+    v("VelocityUnit", s.VelocityUnit);
+    v("TemperatureUnit", s.TemperatureUnit);
+    v("PrecipitationUnit", s.PrecipitationUnit);
+    v("VolumeUnit", s.VolumeUnit);
+}
+
+void RequireObject(const TJson& json) {
+    if (!json.is_object())
+        throw TJsonShapeError("The JSON text must be an object of field names and values");
+}
+
+} // namespace
+
+TJson ToJson(const TGeneral& general) {
+    TJson json = TJson::object();
+    TToJson v{json};
+    VisitGeneral(v, general);
+    return json;
+}
+
+void FromJson(const TJson& json, TGeneral& general) {
+    RequireObject(json);
+    TFromJson v{json, {}};
+    VisitGeneral(v, general);
+    v.RejectUnknown();
+}
+
+TJson ToJson(const TGuiSettings& settings) {
+    TJson json = TJson::object();
+    TToJson v{json};
+    VisitSettings(v, settings);
+    return json;
+}
+
+void FromJson(const TJson& json, TGuiSettings& settings) {
+    RequireObject(json);
+    TFromJson v{json, {}};
+    VisitSettings(v, settings);
+    v.RejectUnknown();
+}
+
+TJson SeriesToJson(const TYearData& series) {
+    TJson days = TJson::array();
+    for (double value : series.Days())
+        days.push_back(value);
+    return days;
+}
+
+void SeriesFromJson(const TJson& json, TYearData& series, const std::string& name) {
+    if (!json.is_array() || (json.size() != 365 && json.size() != 12))
+        throw TJsonShapeError("Field " + name +
+                              " must be an array of 365 daily or 12 monthly values");
+    for (std::size_t i = 0; i < json.size(); ++i)
+        if (!json[i].is_number())
+            throw TJsonShapeError("Field " + name + " holds a value that is not a number");
+    if (json.size() == 12) {
+        for (int m = 1; m <= 12; ++m)
+            series.SetMonth(m, json[m - 1].get<double>());
+    } else {
+        for (int d = 1; d <= 365; ++d)
+            series.SetDay(d, json[d - 1].get<double>());
+    }
+}

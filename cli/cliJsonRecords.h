@@ -1,0 +1,30 @@
+#pragma once
+
+#include <nlohmann/json.hpp>
+
+#include <string>
+
+class TGeneral;
+class TGuiSettings;
+class TYearData;
+
+// The data files as JSON: an object whose keys are the records' field names; a series is an
+// array of 365 numbers. Reading starts from the record as it is (normally cleared), so a JSON
+// object may give only some fields; an unknown key or a value of the wrong type is an error.
+
+using TJson = nlohmann::json;
+
+// Raised for JSON that does not describe a record; the text is shown to the user.
+class TJsonShapeError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+TJson ToJson(const TGeneral& general);
+void FromJson(const TJson& json, TGeneral& general);
+TJson ToJson(const TGuiSettings& settings);
+void FromJson(const TJson& json, TGuiSettings& settings);
+
+TJson SeriesToJson(const TYearData& series);
+// 365 daily values, or 12 monthly values written with the series' own month write.
+void SeriesFromJson(const TJson& json, TYearData& series, const std::string& name);

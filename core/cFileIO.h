@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+// File access for the records: whole files read through a 2048-byte buffer, and saves that
+// write a temporary file beside the target and rename it over the target only when every byte
+// is written and flushed, so a failed save never damages the file that was there.
+
+bool FileExists(const std::string& path);
+// Throws TFileError with a readable reason when the file cannot be opened or read.
+std::string ReadFileBytes(const std::string& path);
+// Throws TFileError when the file cannot be created or written; the old file is then untouched.
+void SaveFileAtomically(const std::string& path, const std::string& bytes);
+// The text after the last '\', '/' or ':' of a path (paths may come from Windows files).
+std::string FileNamePart(const std::string& path);
+// Path with its extension replaced (ext includes the dot); a name without one gets it appended.
+std::string ChangeFileExt(const std::string& path, const std::string& ext);
+// Extension with its dot, as written ("" when there is none).
+std::string FileExtension(const std::string& path);

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+// Numbers as the user reads and types them. The decimal separator is the locale's, handed in
+// once at start-up by the desktop program; everything else (CLI, tests) uses ".".
+
+void SetDecimalSeparator(char separator);
+char DecimalSeparator();
+
+// Fixed-point text with the given number of decimals, rounded half away from zero on the
+// value's 15 significant digits (0.125 -> "0.13", 1.005 -> "1.01"); no sign on a zero result.
+std::string FormatFixed(double value, int decimals);
+// Up to 15 significant digits without trailing zeros (1234.5 -> "1234.5", 0.1 -> "0.1").
+std::string FormatGeneral(double value);
+
+// The number in an entry text. An empty text gives 0; blanks around the number are ignored;
+// anything else that is not a number raises TConversionError.
+double TextToNumber(const std::string& text);
+int TextToInt(const std::string& text);

@@ -1,0 +1,95 @@
+#include "cli/cliCommands.h"
+#include "core/cValueStream.h"
+#include "data/cGeneral.h"
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <sstream>
+#include <vector>
+
+namespace {
+
+struct TRun {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+TRun Cli(std::vector<std::string> args) {
+    args.insert(args.begin(), "quelta-cli");
+    std::vector<const char*> argv;
+    for (const auto& a : args)
+        argv.push_back(a.c_str());
+    std::ostringstream out, err;
+    const int code = RunCli(static_cast<int>(argv.size()), argv.data(), out, err);
+    return {code, out.str(), err.str()};
+}
+
+} // namespace
+
+TEST(CliShowMake, GeneralFileRoundTrips) {
+    TTempDir dir;
+    WriteBytes(dir.File("in.json"), R"({"Country": "Spain", "Region": "Sevilla",
+        "Hemisphere": "North", "Latitude": 37.25, "Altitude": 34, "IrrigableArea": 1000,
+        "GrossArea": 1200, "CalcPeriod": "Month", "MeanDepth": 75, "ApplInterval": 10})");
+    TRun make = Cli({"make", dir.File("in.json"), dir.File("site.gen")});
+    ASSERT_EQ(make.code, 0) << make.err;
+    TRun show = Cli({"show", dir.File("site.gen")});
+    ASSERT_EQ(show.code, 0) << show.err;
+    const auto json = nlohmann::json::parse(show.out);
+    EXPECT_EQ(json["Country"], "Spain");
+    EXPECT_EQ(json["Latitude"], 37.25);
+    EXPECT_EQ(json["FixedPercent"], 40); // cleared default
+    EXPECT_EQ(json["Version"], 2);
+    // What show prints, make takes back, byte for byte the same file.
+    WriteBytes(dir.File("again.json"), show.out);
+    ASSERT_EQ(Cli({"make", dir.File("again.json"), dir.File("again.gen")}).code, 0);
+    EXPECT_EQ(ReadBytes(dir.File("again.gen")), ReadBytes(dir.File("site.gen")));
+}
+
+TEST(CliShowMake, SettingsFile) {
+    TTempDir dir;
+    WriteBytes(dir.File("s.json"), R"({"AreaUnit": 1, "VelocityUnit": 2})");
+    ASSERT_EQ(Cli({"make", dir.File("s.json"), dir.File("quelta.INI")}).code, 0);
+    EXPECT_EQ(ReadBytes(dir.File("quelta.INI")), Bytes({2, 0, 2, 1, 2, 2, 2, 0, 2, 0, 2, 0}));
+    TRun show = Cli({"show", dir.File("quelta.INI")});
+    ASSERT_EQ(show.code, 0);
+    EXPECT_EQ(nlohmann::json::parse(show.out)["VelocityUnit"], 2);
+}
+
+TEST(CliShowMake, DamagedFileGivesExitOneAndTheMessage) {
+    TTempDir dir;
+    WriteBytes(dir.File("in.json"), R"({"Country": "Spain"})");
+    ASSERT_EQ(Cli({"make", dir.File("in.json"), dir.File("a.gen")}).code, 0);
+    const std::string whole = ReadBytes(dir.File("a.gen"));
+    WriteBytes(dir.File("a.gen"), whole.substr(0, whole.size() / 2));
+    TRun show = Cli({"show", dir.File("a.gen")});
+    EXPECT_EQ(show.code, 1);
+    EXPECT_EQ(show.err, "Error in procedure ReadData: Stream read error\n");
+    EXPECT_TRUE(show.out.empty());
+    EXPECT_EQ(Cli({"show", dir.File("none.gen")}).code, 1);
+}
+
+TEST(CliShowMake, BadJsonChangesNoFile) {
+    TTempDir dir;
+    WriteBytes(dir.File("in.json"), R"({"Country": "Spain"})");
+    ASSERT_EQ(Cli({"make", dir.File("in.json"), dir.File("a.gen")}).code, 0);
+    const std::string before = ReadBytes(dir.File("a.gen"));
+    for (const char* bad : {R"({"Country": 5})", R"({"Contry": "x"})", "[1, 2]", "{not json"}) {
+        WriteBytes(dir.File("bad.json"), bad);
+        TRun make = Cli({"make", dir.File("bad.json"), dir.File("a.gen")});
+        EXPECT_EQ(make.code, 1) << bad;
+        EXPECT_FALSE(make.err.empty()) << bad;
+        EXPECT_EQ(ReadBytes(dir.File("a.gen")), before) << bad;
+    }
+}
+
+TEST(CliShowMake, UsageErrors) {
+    EXPECT_EQ(Cli({}).code, 2);
+    EXPECT_EQ(Cli({"show"}).code, 2);
+    EXPECT_EQ(Cli({"frobnicate"}).code, 2);
+    EXPECT_EQ(Cli({"show", "file.xyz"}).code, 2);
+    EXPECT_EQ(Cli({"--help"}).code, 0);
+}
