@@ -3,8 +3,10 @@
 #include "core/cGuiSettings.h"
 #include "core/cYearData.h"
 #include "data/cGeneral.h"
+#include "data/cStrategy.h"
 
 #include <set>
+#include <type_traits>
 
 namespace {
 
@@ -12,7 +14,7 @@ namespace {
 struct TToJson {
     TJson& json;
     template <class T>
-    void operator()(const char* name, const T& value) {
+    requires(!std::is_base_of_v<TYearData, T>) void operator()(const char* name, const T& value) {
         json[name] = value;
     }
     void operator()(const char* name, const TYearData& series) {
@@ -24,7 +26,7 @@ struct TFromJson {
     const TJson& json;
     std::set<std::string> seen;
     template <class T>
-    void operator()(const char* name, T& value) {
+    requires(!std::is_base_of_v<TYearData, T>) void operator()(const char* name, T& value) {
         seen.insert(name);
         if (!json.contains(name))
             return;
@@ -67,6 +69,35 @@ void VisitGeneral(TVisitor& v, TGeneralRef& g) {
     v("UseFixedPercent", g.UseFixedPercent);
 }
 
+// The stored fields of a strategy, in file order; the work series are not part of the file.
+template <class TVisitor, class TStrategyRef>
+void VisitStrategy(TVisitor& v, TStrategyRef& s) {
+    v("Version", s.Version);
+    v("FieldDataAvailable", s.FieldDataAvailable);
+    v("SpareFlag", s.SpareFlag);
+    v("DFUserInitialised", s.DFUserInitialised);
+    v("DFcrit", s.DFcrit);
+    v("SoilType", s.SoilType);
+    v("CapRise05", s.CapRise05);
+    v("CapRise10", s.CapRise10);
+    v("CapRise20", s.CapRise20);
+    v("FieldApplMethod", s.FieldApplMethod);
+    v("RaRatio", s.RaRatio);
+    v("Uniformity", s.Uniformity);
+    v("WaterShortage", s.WaterShortage);
+    v("ZValue", s.ZValue);
+    v("DeliveryRatio", s.DeliveryRatio);
+    v("FlowRegime", s.FlowRegime);
+    v("ConveyRatio", s.ConveyRatio);
+    v("DepthGW1Jan", s.DepthGW1Jan);
+    v("GeneralFileName", s.GeneralFileName);
+    v("ChangeGWTableData", s.ChangeGWTableData);
+    v("DivertedWater", s.DivertedWater);
+    v("DFUser", s.DFUser);
+    v("ETaIrrigated", s.ETaIrrigated);
+    v("ETaGross", s.ETaGross);
+}
+
 template <class TVisitor, class TSettingsRef>
 void VisitSettings(TVisitor& v, TSettingsRef& s) {
     v("LengthUnit", s.LengthUnit);
@@ -80,6 +111,23 @@ void VisitSettings(TVisitor& v, TSettingsRef& s) {
 void RequireObject(const TJson& json) {
     if (!json.is_object())
         throw TJsonShapeError("The JSON text must be an object of field names and values");
+}
+
+// One record's visitor run in either direction.
+template <class TRecord, class TVisit>
+TJson RecordToJson(const TRecord& record, TVisit visit) {
+    TJson json = TJson::object();
+    TToJson v{json};
+    visit(v, record);
+    return json;
+}
+
+template <class TRecord, class TVisit>
+void RecordFromJson(const TJson& json, TRecord& record, TVisit visit) {
+    RequireObject(json);
+    TFromJson v{json, {}};
+    visit(v, record);
+    v.RejectUnknown();
 }
 
 } // namespace
@@ -96,6 +144,14 @@ void FromJson(const TJson& json, TGeneral& general) {
     TFromJson v{json, {}};
     VisitGeneral(v, general);
     v.RejectUnknown();
+}
+
+TJson ToJson(const TStrategy& strategy) {
+    return RecordToJson(strategy, [](auto& v, auto& s) { VisitStrategy(v, s); });
+}
+
+void FromJson(const TJson& json, TStrategy& strategy) {
+    RecordFromJson(json, strategy, [](auto& v, auto& s) { VisitStrategy(v, s); });
 }
 
 TJson ToJson(const TGuiSettings& settings) {

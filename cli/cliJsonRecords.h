@@ -6,6 +6,7 @@
 
 class TGeneral;
 class TGuiSettings;
+class TStrategy;
 class TYearData;
 
 // The data files as JSON: an object whose keys are the records' field names; a series is an
@@ -22,6 +23,8 @@ public:
 
 TJson ToJson(const TGeneral& general);
 void FromJson(const TJson& json, TGeneral& general);
+TJson ToJson(const TStrategy& strategy);
+void FromJson(const TJson& json, TStrategy& strategy);
 TJson ToJson(const TGuiSettings& settings);
 void FromJson(const TJson& json, TGuiSettings& settings);
 

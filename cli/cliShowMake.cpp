@@ -6,6 +6,7 @@
 #include "core/cFileIO.h"
 #include "core/cGuiSettings.h"
 #include "data/cGeneral.h"
+#include "data/cStrategy.h"
 
 #include <algorithm>
 #include <fstream>
@@ -66,6 +67,7 @@ const std::vector<TFileKind>& FileKinds() {
     static const std::vector<TFileKind> kinds = {
         SettingsKind(),
         RecordKind<TGeneral>({".gen"}),
+        RecordKind<TStrategy>({".str"}),
     };
     return kinds;
 }

@@ -3,6 +3,7 @@
 #include "core/cGuiSettings.h"
 #include "core/cYearData.h"
 #include "data/cGeneral.h"
+#include "data/cStrategy.h"
 
 // The open project: one record of each kind, the unit settings and the engine's result series.
 // One instance lives as long as the main window (or a CLI command); its members are never
@@ -10,6 +11,7 @@
 class TAllData {
 public:
     TGeneral General;
+    TStrategy Strategy;
     TGuiSettings GuiSettings;
     TYearData ET0PenmanMonteith;
     TYearData ET0ModPenman;

@@ -93,3 +93,23 @@ TEST(CliShowMake, UsageErrors) {
     EXPECT_EQ(Cli({"show", "file.xyz"}).code, 2);
     EXPECT_EQ(Cli({"--help"}).code, 0);
 }
+
+TEST(CliShowMake, StrategyFileRoundTrips) {
+    TTempDir dir;
+    WriteBytes(dir.File("s.json"), R"({"FieldDataAvailable": false, "DFcrit": 0.55,
+        "SoilType": "Loam", "FlowRegime": 1, "GeneralFileName": "SITE.GEN",
+        "DFUser": [0.1, 0.2, 0.3, 0.4, 0.5, 0.6, 0.7, 0.8, 0.9, 1, 0.5, 0.5]})");
+    TRun make = Cli({"make", dir.File("s.json"), dir.File("plan.str")});
+    ASSERT_EQ(make.code, 0) << make.err;
+    EXPECT_EQ(ReadBytes(dir.File("plan.str")).substr(0, 6), Bytes({2, 1, 8, 8, 2, 0}));
+    TRun show = Cli({"show", dir.File("plan.str")});
+    ASSERT_EQ(show.code, 0) << show.err;
+    const auto json = nlohmann::json::parse(show.out);
+    EXPECT_EQ(json["SoilType"], "Loam");
+    EXPECT_EQ(json["DFUser"].size(), 365u);
+    EXPECT_EQ(json["DFUser"][40], 0.2);  // February
+    EXPECT_FALSE(json.contains("VcDF")); // work series are not part of the file
+    WriteBytes(dir.File("again.json"), show.out);
+    ASSERT_EQ(Cli({"make", dir.File("again.json"), dir.File("again.str")}).code, 0);
+    EXPECT_EQ(ReadBytes(dir.File("again.str")), ReadBytes(dir.File("plan.str")));
+}
