@@ -61,9 +61,9 @@ void AppendRtfEscaped(std::string& out, const std::string& text) {
 } // namespace
 
 void TReportBuilder::AddLine(const std::string& text) {
-    std::string rest = text;
-    if (rest.size() >= 2 && rest.compare(rest.size() - 2, 2, "\r\n") == 0)
-        rest.erase(rest.size() - 2);
+    // Each CR LF in the text starts a new line, so a text ending in CR LF leaves an empty line
+    // after it; a text that is only CR LF is one empty line.
+    const std::string rest = text == "\r\n" ? std::string() : text;
     std::size_t start = 0;
     for (;;) {
         const std::size_t end = rest.find("\r\n", start);

@@ -16,8 +16,8 @@ struct TReportLine {
 using TReportText = std::vector<TReportLine>;
 
 // Writes a report the way the report window is written to: SetBold marks the next line bold;
-// AddLine appends a line, and a text holding CR LF becomes several lines (a text that is only
-// CR LF is one empty line).
+// AddLine appends a line, and a text holding CR LF becomes several lines: "Title\r\n" is the
+// title and an empty line, while a text that is only CR LF is one empty line.
 class TReportBuilder {
 public:
     void Clear() { lines.clear(); }

@@ -61,12 +61,13 @@ TReportText ParseRtfParagraphs(const std::string& rtf) {
 TEST(ReportText, BuilderSplitsLinesAndMarksOnlyTheNextLineBold) {
     TReportBuilder b;
     b.SetBold();
-    b.AddLine("Irrigation Water Requirements");
+    b.AddLine("Irrigation Water Requirements\r\n");
     b.AddLine("\r\n");
     b.AddLine("a\r\nb");
     b.SetBold();
     b.AddLine("Total");
     const TReportText expected = {{"Irrigation Water Requirements", true},
+                                  {"", false},
                                   {"", false},
                                   {"a", false},
                                   {"b", false},

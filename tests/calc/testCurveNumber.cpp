@@ -1,0 +1,62 @@
+#include "calc/uCurveNumber.h"
+#include "data/cGeneral.h"
+
+#include <gtest/gtest.h>
+
+TEST(CurveNumber, ConversionTableHoldsEveryAverageNumberOnceInOrder) {
+    for (int cn = 0; cn <= 100; ++cn) {
+        const TCurveNumberRow& row = kCurveNumberTable[cn];
+        EXPECT_EQ(row.Average, cn);
+        EXPECT_LE(row.Dry, row.Average);
+        EXPECT_GE(row.Wet, row.Average);
+    }
+    // Spot checks across the table, including its repeated cells.
+    EXPECT_EQ(kCurveNumberTable[1].Wet, 3);
+    EXPECT_EQ(kCurveNumberTable[51].Wet, 71);
+    EXPECT_EQ(kCurveNumberTable[52].Wet, 71);
+    EXPECT_EQ(kCurveNumberTable[69].Dry, 50);
+    EXPECT_EQ(kCurveNumberTable[80].Dry, 63);
+    EXPECT_EQ(kCurveNumberTable[80].Wet, 91);
+    EXPECT_EQ(kCurveNumberTable[99].Dry, 97);
+    EXPECT_EQ(kCurveNumberTable[100].Dry, 100);
+}
+
+TEST(CurveNumber, FiveDayRainChoosesTheMoistureCondition) {
+    EXPECT_EQ(CurveNumberOfDay(80, 35.9), 63);
+    EXPECT_EQ(CurveNumberOfDay(80, 36), 80); // both limits keep the average number
+    EXPECT_EQ(CurveNumberOfDay(80, 53), 80);
+    EXPECT_EQ(CurveNumberOfDay(80, 53.1), 91);
+    EXPECT_EQ(CurveNumberOfDay(80, 0), 63);
+}
+
+TEST(CurveNumber, LandUseTableAsTheEditorListsIt) {
+    EXPECT_EQ(LandUseCurveNumber(0, 0), 77);
+    EXPECT_EQ(LandUseCurveNumber(3, 2), 81);
+    EXPECT_EQ(LandUseCurveNumber(18, 1), 67);
+    EXPECT_EQ(LandUseCurveNumber(18, 2), 67);
+    EXPECT_EQ(LandUseCurveNumber(24, 2), 67);
+    EXPECT_EQ(LandUseCurveNumber(30, 0), 6);
+    EXPECT_EQ(LandUseCurveNumber(37, 3), 92);
+    EXPECT_EQ(LandUseCurveNumber(38, 0), 0);
+    EXPECT_EQ(LandUseCurveNumber(0, 4), 0);
+    EXPECT_EQ(LandUseText(30), "Pasture range              contoured     good");
+    EXPECT_EQ(LandUseText(35), "Farmsteads");
+    EXPECT_EQ(LandUseText(32), "Woodlands (farm woodlots)  " + std::string(14, ' ') + "poor");
+    for (int row = 0; row < kLandUseRows; ++row)
+        for (int group = 0; group < 4; ++group)
+            EXPECT_GE(kCurveNumberTable[LandUseCurveNumber(row, group)].Dry, 2);
+}
+
+TEST(CurveNumber, GeneralDataGetTheEditorsDerivedValues) {
+    TGeneral g;
+    g.Clear();
+    g.CalcPeriod = "Day";
+    g.LandUseIndex = 30;
+    g.SoilGroupIndex = 0;
+    SetDerivedGeneralValues(g);
+    EXPECT_EQ(g.CurveNumber, 6);
+    EXPECT_TRUE(g.CurveNumberOffered);
+    g.CalcPeriod = "Week";
+    SetDerivedGeneralValues(g);
+    EXPECT_FALSE(g.CurveNumberOffered);
+}
