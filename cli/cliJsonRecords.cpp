@@ -3,6 +3,7 @@
 #include "core/cGuiSettings.h"
 #include "core/cYearData.h"
 #include "data/cGeneral.h"
+#include "data/cMeteo.h"
 #include "data/cStrategy.h"
 
 #include <set>
@@ -69,6 +70,20 @@ void VisitGeneral(TVisitor& v, TGeneralRef& g) {
     v("UseFixedPercent", g.UseFixedPercent);
 }
 
+template <class TVisitor, class TMeteoRef>
+void VisitMeteo(TVisitor& v, TMeteoRef& m) {
+    v("Version", m.Version);
+    v("WindHeight", m.WindHeight);
+    v("Tmin", m.Tmin);
+    v("Tmax", m.Tmax);
+    v("Precipitation", m.Precipitation);
+    v("Sunshine", m.Sunshine);
+    v("RHmean", m.RHmean);
+    v("RHmax", m.RHmax);
+    v("WindSpeed", m.WindSpeed);
+    v("WindRatio", m.WindRatio);
+}
+
 // The stored fields of a strategy, in file order; the work series are not part of the file.
 template <class TVisitor, class TStrategyRef>
 void VisitStrategy(TVisitor& v, TStrategyRef& s) {
@@ -133,17 +148,17 @@ void RecordFromJson(const TJson& json, TRecord& record, TVisit visit) {
 } // namespace
 
 TJson ToJson(const TGeneral& general) {
-    TJson json = TJson::object();
-    TToJson v{json};
-    VisitGeneral(v, general);
-    return json;
+    return RecordToJson(general, [](auto& v, auto& r) { VisitGeneral(v, r); });
+}
+void FromJson(const TJson& json, TGeneral& general) {
+    RecordFromJson(json, general, [](auto& v, auto& r) { VisitGeneral(v, r); });
 }
 
-void FromJson(const TJson& json, TGeneral& general) {
-    RequireObject(json);
-    TFromJson v{json, {}};
-    VisitGeneral(v, general);
-    v.RejectUnknown();
+TJson ToJson(const TMeteo& meteo) {
+    return RecordToJson(meteo, [](auto& v, auto& r) { VisitMeteo(v, r); });
+}
+void FromJson(const TJson& json, TMeteo& meteo) {
+    RecordFromJson(json, meteo, [](auto& v, auto& r) { VisitMeteo(v, r); });
 }
 
 TJson ToJson(const TStrategy& strategy) {
@@ -155,17 +170,10 @@ void FromJson(const TJson& json, TStrategy& strategy) {
 }
 
 TJson ToJson(const TGuiSettings& settings) {
-    TJson json = TJson::object();
-    TToJson v{json};
-    VisitSettings(v, settings);
-    return json;
+    return RecordToJson(settings, [](auto& v, auto& r) { VisitSettings(v, r); });
 }
-
 void FromJson(const TJson& json, TGuiSettings& settings) {
-    RequireObject(json);
-    TFromJson v{json, {}};
-    VisitSettings(v, settings);
-    v.RejectUnknown();
+    RecordFromJson(json, settings, [](auto& v, auto& r) { VisitSettings(v, r); });
 }
 
 TJson SeriesToJson(const TYearData& series) {

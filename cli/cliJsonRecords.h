@@ -6,6 +6,7 @@
 
 class TGeneral;
 class TGuiSettings;
+class TMeteo;
 class TStrategy;
 class TYearData;
 
@@ -23,6 +24,8 @@ public:
 
 TJson ToJson(const TGeneral& general);
 void FromJson(const TJson& json, TGeneral& general);
+TJson ToJson(const TMeteo& meteo);
+void FromJson(const TJson& json, TMeteo& meteo);
 TJson ToJson(const TStrategy& strategy);
 void FromJson(const TJson& json, TStrategy& strategy);
 TJson ToJson(const TGuiSettings& settings);

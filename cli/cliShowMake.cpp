@@ -6,6 +6,7 @@
 #include "core/cFileIO.h"
 #include "core/cGuiSettings.h"
 #include "data/cGeneral.h"
+#include "data/cMeteo.h"
 #include "data/cStrategy.h"
 
 #include <algorithm>
@@ -67,6 +68,7 @@ const std::vector<TFileKind>& FileKinds() {
     static const std::vector<TFileKind> kinds = {
         SettingsKind(),
         RecordKind<TGeneral>({".gen"}),
+        RecordKind<TMeteo>({".mtf"}),
         RecordKind<TStrategy>({".str"}),
     };
     return kinds;

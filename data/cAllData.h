@@ -3,6 +3,7 @@
 #include "core/cGuiSettings.h"
 #include "core/cYearData.h"
 #include "data/cGeneral.h"
+#include "data/cMeteo.h"
 #include "data/cStrategy.h"
 
 // The open project: one record of each kind, the unit settings and the engine's result series.
@@ -11,6 +12,7 @@
 class TAllData {
 public:
     TGeneral General;
+    TMeteo Meteo;
     TStrategy Strategy;
     TGuiSettings GuiSettings;
     TYearData ET0PenmanMonteith;

@@ -1,6 +1,6 @@
-#include "cli/cliCommands.h"
 #include "core/cValueStream.h"
 #include "data/cGeneral.h"
+#include "support/CliRun.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -8,26 +8,6 @@
 
 #include <sstream>
 #include <vector>
-
-namespace {
-
-struct TRun {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-TRun Cli(std::vector<std::string> args) {
-    args.insert(args.begin(), "quelta-cli");
-    std::vector<const char*> argv;
-    for (const auto& a : args)
-        argv.push_back(a.c_str());
-    std::ostringstream out, err;
-    const int code = RunCli(static_cast<int>(argv.size()), argv.data(), out, err);
-    return {code, out.str(), err.str()};
-}
-
-} // namespace
 
 TEST(CliShowMake, GeneralFileRoundTrips) {
     TTempDir dir;
