@@ -49,6 +49,15 @@ int WrapDay(int day) {
 
 } // namespace
 
+double MonthValue(const TYearAverage& series, int month) {
+    const int first = FirstDayOfMonth(month);
+    const double value = series.GetDay(first);
+    for (int d = first + 1; d < first + DaysInMonth(month); ++d)
+        if (series.GetDay(d) != value)
+            return series.GetMonth(month);
+    return value;
+}
+
 const std::vector<std::string>& SoilTypes() {
     static const std::vector<std::string> names = [] {
         std::vector<std::string> result;
@@ -73,8 +82,8 @@ double CapillaryRiseOf(int soilIndex, double flowRate) {
 }
 
 double DFCalcOfMonth(const TStrategy& strategy, const TStrategyProject& project, int month) {
-    const double eta = strategy.ETaGross.GetMonth(month);
-    const double vc = strategy.DivertedWater.GetMonth(month);
+    const double eta = MonthValue(strategy.ETaGross, month);
+    const double vc = MonthValue(strategy.DivertedWater, month);
     const double x = project.GrossArea != 0 ? vc / (project.GrossArea * kM3PerMmHa) : 0;
     const double water = project.Precipitation[month - 1] + x;
     return water != 0 ? eta / water : 0;
@@ -87,7 +96,7 @@ TGWTRegression CalcGWTGraphWithData(const TStrategy& strategy, const TGuiSetting
         constexpr long long n = 12;
         long long sx = 0, sy = 0, sxx = 0, sxy = 0;
         for (int m = 1; m <= 12; ++m) {
-            const long long x = Hundredths(FormatFixed(strategy.DFCalc.GetMonth(m), 2));
+            const long long x = Hundredths(FormatFixed(MonthValue(strategy.DFCalc, m), 2));
             const long long y = Hundredths(
                 settings.FormatValue(QuantityKind::Length, strategy.ChangeGWTableData.GetMonth(m)));
             sx += x;
@@ -124,25 +133,26 @@ TStrategyLine CalcETGraphNoData(const TStrategy& strategy) {
 
 double GWChangeWithData(const TStrategy& strategy, const TGuiSettings& settings, int month) {
     const TGWTRegression r = CalcGWTGraphWithData(strategy, settings);
-    return r.B * strategy.DFUser.GetMonth(month) + r.A;
+    return r.B * MonthValue(strategy.DFUser, month) + r.A;
 }
 
 double GWChangeNoData(const TStrategy& strategy, int month) {
-    return strategy.DFcrit / 3 - strategy.DFUser.GetMonth(month) / 3;
+    return strategy.DFcrit / 3 - MonthValue(strategy.DFUser, month) / 3;
 }
 
 double VcDFOfMonth(const TStrategy& strategy, const TStrategyProject& project, int month) {
-    const double df = strategy.DFUser.GetMonth(month);
+    const double df = MonthValue(strategy.DFUser, month);
     if (df == 0)
         return 0;
-    const double vc = (strategy.ETaGross.GetMonth(month) / df - project.Precipitation[month - 1]) *
-                      project.GrossArea * kM3PerMmHa;
+    const double vc =
+        (MonthValue(strategy.ETaGross, month) / df - project.Precipitation[month - 1]) *
+        project.GrossArea * kM3PerMmHa;
     return vc < 0 ? 0 : vc;
 }
 
 double VcDFNoData(const TStrategy& strategy, const TStrategyProject& project,
                   const TYearData& etpIrrigated, int month) {
-    const double df = strategy.DFUser.GetMonth(month);
+    const double df = MonthValue(strategy.DFUser, month);
     const double etp = etpIrrigated.MonthSum(month);
     const double ac = project.CroppedAreaOfMonth[month - 1];
     const double fallow = project.ETFallow.MonthSum(month);
@@ -230,7 +240,7 @@ double VcETOfMonth(const TStrategy& strategy, const TStrategyProject& project,
                    const TYearData& dailyContribution, int month) {
     const double g = dailyContribution.MonthSum(month); // mm
     const double ac = project.CroppedAreaOfMonth[month - 1];
-    const double etaVolume = strategy.ETaIrrigated.GetMonth(month) * ac * kM3PerMmHa;
+    const double etaVolume = MonthValue(strategy.ETaIrrigated, month) * ac * kM3PerMmHa;
     const double pe = strategy.EffRainCropped.MonthSum(month) * kPeffToM3;
     const double net = etaVolume - pe - g * ac * kM3PerMmHa;
     if (net < 0 || strategy.RaRatio == 0 || strategy.DeliveryRatio == 0 ||

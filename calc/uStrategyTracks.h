@@ -42,6 +42,11 @@ struct TStrategyProject {
     std::function<void(TYearSum&)> FillEffRainCropped;
 };
 
+// The value of a month of a series written month by month: the value every day of the month
+// holds, or their mean when the days differ. A mean over equal days could miss the value by a
+// rounding step, and DFs are compared with DFsustainable.
+double MonthValue(const TYearAverage& series, int month);
+
 // Capillary rise heights (m) by dominant soil type, for 0.5, 1.0 and 2.0 mm/day.
 const std::vector<std::string>& SoilTypes();
 // Height for soil 0..7 at flow rate 0.5, 1.0 or 2.0; 0 for any other argument.

@@ -1,0 +1,305 @@
+#include "calc/uStrategyModel.h"
+#include "core/cGuiSettings.h"
+#include "core/cUserMessages.h"
+#include "data/cStrategy.h"
+#include "data/cStrategyRatios.h"
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// 100 ha irrigable (120 gross), one 50 ha crop all year using 5 mm a day, 40 mm of rain a month.
+TStrategyProject SmallProject(int method) {
+    TStrategyProject p;
+    p.IrrigableArea = 100;
+    p.GrossArea = 120;
+    p.Precipitation.fill(40);
+    p.AnnualPrecipitation = 480;
+    TStrategyCrop crop;
+    crop.Area = 50;
+    crop.PlantingDay = 1;
+    crop.StageLength = {100, 100, 100, 65};
+    crop.RootingDepth = 1.2;
+    crop.KcSeries.Fill(1);
+    p.Crops.push_back(crop);
+    p.CroppedAreaOfDay.fill(50);
+    p.CroppedAreaOfMonth.fill(50);
+    p.SelectedETcTotal.Fill(method == 2 ? 300 : 250); // mm.ha per day
+    p.ETFallow.Fill(1);
+    p.ETPermanent.Fill(0.5);
+    p.FillEffRainCropped = [](TYearSum& peff) { peff.Fill(0.5); }; // 50 m3 a day
+    return p;
+}
+
+struct StrategyModelTest : ::testing::Test {
+    TGuiSettings settings;
+    TStrategy strategy;
+    TMessageRecorder messages;
+
+    void SetUp() override {
+        settings.SetPeriodKind(1);
+        strategy.Clear();
+    }
+    // Field data: change of the table 0.2 - 0.4 DF at DFs 0.30, 0.35, ... with 100 mm ETa,gross.
+    void FillFieldData() {
+        for (int m = 1; m <= 12; ++m) {
+            const double df = 0.25 + 0.05 * m;
+            strategy.ETaGross.SetMonth(m, 100);
+            // DF = 100 / (40 + x)  =>  x = 100 / df - 40 mm over 120 ha
+            strategy.DivertedWater.SetMonth(m, (100 / df - 40) * 1200);
+            strategy.ChangeGWTableData.SetMonth(m, 0.2 - 0.4 * df);
+        }
+    }
+};
+
+} // namespace
+
+TEST_F(StrategyModelTest, PeriodIsMonthWhileTheModelLives) {
+    {
+        TStrategyModel model(strategy, settings, SmallProject, "SITE.GEN");
+        EXPECT_EQ(settings.PeriodKind, 3);
+        EXPECT_EQ(model.DataInput().Cell(2, 0), "Feb (2)");
+    }
+    EXPECT_EQ(settings.PeriodKind, 1);
+    EXPECT_EQ(settings.PeriodLength, 1);
+}
+
+TEST_F(StrategyModelTest, NewStrategyShowsDefaults) {
+    TStrategyModel model(strategy, settings, SmallProject, "SITE.GEN");
+    model.New();
+    EXPECT_EQ(model.WaterBalance().DFsustainable, "0.6");
+    EXPECT_EQ(model.WaterBalance().UpDownPosition, 60);
+    EXPECT_TRUE(model.WaterBalance().FieldDataAvailable);
+    EXPECT_EQ(model.GeneralFile(), "SITE.GEN");
+    EXPECT_EQ(model.DataInput().Cell(5, DataInputColumn::DivertedWater), "");
+    EXPECT_EQ(model.DataInput().Total[DataInputColumn::DivertedWater], "0");
+    EXPECT_EQ(model.Comparison().Total[ComparisonColumn::VcET], "0");
+    EXPECT_EQ(model.Soil().SoilIndex, -1);
+    EXPECT_EQ(model.WaterBalanceStrategy().Headings[StrategyColumn::VcDF], "(m3/month)");
+    EXPECT_EQ(model.WaterRequirement().Grid.Headings[WaterRequirementColumn::DepthGW], "(m)");
+    EXPECT_FALSE(model.ReportEnabled());
+}
+
+TEST_F(StrategyModelTest, FieldDataGiveDFCalcDFUserAndDFsustainable) {
+    FillFieldData();
+    TStrategyModel model(strategy, settings, SmallProject, "SITE.GEN");
+    model.ShowRecord();
+    EXPECT_EQ(model.DataInput().Cell(1, DataInputColumn::DFCalc), "0.30");
+    EXPECT_EQ(model.DataInput().Cell(12, DataInputColumn::DFCalc), "0.85");
+    EXPECT_EQ(model.DataInput().Cell(1, DataInputColumn::Precipitation), "40.0");
+    EXPECT_EQ(model.DataInput().Total[DataInputColumn::Precipitation], "480.0");
+    EXPECT_EQ(model.DataInput().Average[DataInputColumn::Precipitation], "40.0");
+    EXPECT_DOUBLE_EQ(strategy.DFCalc.GetMonth(3), 0.40);
+    // The user's DFs start as the calculated ones, once.
+    EXPECT_EQ(strategy.DFUserInitialised, 1);
+    EXPECT_EQ(model.WaterBalanceStrategy().Cell(3, StrategyColumn::DFUser), "0.40");
+    EXPECT_TRUE(messages.Messages().empty());
+
+    // The first refresh saw no calculated DFs yet; once the window is active it fits the line.
+    model.Activate();
+    EXPECT_EQ(model.WaterBalance().DFsustainable, "0.50");
+    EXPECT_EQ(model.WaterBalance().UpDownPosition, 50);
+    EXPECT_DOUBLE_EQ(strategy.DFcrit, 0.5);
+    EXPECT_EQ(model.WaterBalance().Charts.GWTPoints.size(), 12u);
+    EXPECT_DOUBLE_EQ(model.WaterBalance().Charts.GWTPoints[0].Y, 0.08);
+
+    // The strategy columns: change 0.2 - 0.4 DF; Vc,DF = (100 / DF - 40) * 120 * 10.
+    model.ShowPage(TStrategyPage::WaterBalanceStrategy);
+    EXPECT_EQ(model.WaterBalanceStrategy().Cell(1, StrategyColumn::ChangeGWTable), "0.08");
+    EXPECT_EQ(model.WaterBalanceStrategy().Cell(1, StrategyColumn::VcDF), "352000");
+    EXPECT_DOUBLE_EQ(strategy.VcDF.GetMonth(1), 352000);
+    EXPECT_NEAR(strategy.ChangeGWTableStrategy.GetMonth(1), 0.08, 1e-12);
+    EXPECT_EQ(model.WaterBalanceStrategy().Average[StrategyColumn::DFUser], "0.58");
+}
+
+TEST_F(StrategyModelTest, ChangedCalculatedDFIsOfferedToTheStrategy) {
+    FillFieldData();
+    TStrategyModel model(strategy, settings, SmallProject, "SITE.GEN");
+    model.ShowRecord();
+    // January's ETa,gross up from 100 to 110 mm: DF 0.30 -> 0.33.
+    model.EditDataInputCell(1, DataInputColumn::ETaGross, "110");
+    EXPECT_EQ(model.DataInput().Cell(1, DataInputColumn::DFCalc), "0.33");
+    messages.Answer(TMessageAnswer::No);
+    model.ShowPage(TStrategyPage::WaterBalanceStrategy);
+    ASSERT_EQ(messages.Messages().size(), 1u);
+    EXPECT_EQ(messages.Messages()[0].Kind, TMessageKind::Information);
+    EXPECT_EQ(messages.Messages()[0].Buttons, TMessageButtons::YesNo);
+    EXPECT_EQ(model.WaterBalanceStrategy().Cell(1, StrategyColumn::DFUser), "0.30");
+    // Asked once: the snapshot now holds the new value.
+    model.ShowPage(TStrategyPage::WaterBalanceStrategy);
+    EXPECT_EQ(messages.Messages().size(), 1u);
+
+    model.EditDataInputCell(2, DataInputColumn::ETaGross, "110");
+    messages.Answer(TMessageAnswer::Yes);
+    model.ShowPage(TStrategyPage::WaterBalanceStrategy);
+    EXPECT_EQ(messages.Messages().size(), 2u);
+    EXPECT_EQ(model.WaterBalanceStrategy().Cell(2, StrategyColumn::DFUser), "0.39");
+    EXPECT_EQ(model.WaterBalanceStrategy().Cell(1, StrategyColumn::DFUser), "0.30");
+}
+
+TEST_F(StrategyModelTest, EntryChecks) {
+    FillFieldData();
+    TStrategyModel model(strategy, settings, SmallProject, "SITE.GEN");
+    model.ShowRecord();
+    model.EditUserDF(3, "1.2");
+    model.EditUserDF(4, "1");
+    model.EditDataInputCell(5, DataInputColumn::DivertedWater, "-5");
+    model.EditDataInputCell(6, DataInputColumn::ChangeGWTable, "-0.05");
+    EXPECT_EQ(messages.Texts(),
+              (std::vector<std::string>{"Depleted fraction must be <= 1", "Invalid value"}));
+    EXPECT_EQ(model.WaterBalanceStrategy().Cell(3, StrategyColumn::DFUser), "");
+    EXPECT_EQ(strategy.DFUser.GetMonth(3), 0);
+    EXPECT_EQ(strategy.DFUser.GetMonth(4), 1);
+    EXPECT_EQ(strategy.DivertedWater.GetMonth(5), 0);
+    EXPECT_NEAR(strategy.ChangeGWTableData.GetMonth(6), -0.05, 1e-15);
+    EXPECT_TRUE(model.Modified());
+}
+
+TEST_F(StrategyModelTest, WithoutFieldDataTheUpDownSetsDFsustainable) {
+    strategy.FieldDataAvailable = false;
+    TStrategyModel model(strategy, settings, SmallProject, "SITE.GEN");
+    model.ShowRecord();
+    model.SetDFsustainablePosition(45);
+    EXPECT_EQ(model.WaterBalance().DFsustainable, "0.45");
+    EXPECT_DOUBLE_EQ(strategy.DFcrit, 0.45);
+    EXPECT_TRUE(model.WaterBalance().Charts.FixedGWTAxis);
+    EXPECT_DOUBLE_EQ(model.WaterBalance().Charts.GWTLine[0].Y, 0.15);
+
+    for (int m = 1; m <= 12; ++m)
+        model.EditUserDF(m, "0.75");
+    // Change (0.45 - 0.75) / 3 = -0.10 m; ETp 5 mm a day over the 50 ha cropped, fallow 1 mm on
+    // the other 50: ETp,irr = 93 mm in January; ETa = 93 * (1 + 0.625 * -0.3) = 75.5625;
+    // Vc,DF = (ETa / 0.75 - 40) * 1000 + 15.5 * 20 * 10.
+    EXPECT_EQ(model.WaterBalanceStrategy().Cell(1, StrategyColumn::ChangeGWTable), "-0.10");
+    EXPECT_EQ(model.WaterBalanceStrategy().Cell(1, StrategyColumn::VcDF), "63850");
+    EXPECT_EQ(model.WaterBalanceStrategy().Total[StrategyColumn::ChangeGWTable], "-1.20");
+}
+
+TEST_F(StrategyModelTest, UncheckingFieldDataAndAnsweringNo) {
+    FillFieldData();
+    TStrategyModel model(strategy, settings, SmallProject, "SITE.GEN");
+    model.ShowRecord();
+    messages.Answer(TMessageAnswer::No);
+    model.SetFieldDataAvailable(false);
+    EXPECT_EQ(messages.Texts(),
+              std::vector<std::string>{"Any strategy data currently in memory will be cleared"});
+    EXPECT_TRUE(model.WaterBalance().FieldDataAvailable);
+    EXPECT_TRUE(strategy.FieldDataAvailable);
+    EXPECT_EQ(strategy.ETaGross.GetMonth(7), 100);
+
+    messages.Answer(TMessageAnswer::Yes);
+    model.SetFieldDataAvailable(false);
+    EXPECT_FALSE(strategy.FieldDataAvailable);
+    EXPECT_EQ(strategy.ETaGross.GetMonth(7), 0);
+    EXPECT_EQ(model.WaterBalance().DFsustainable, "0.6");
+}
+
+TEST_F(StrategyModelTest, SoilPageChoices) {
+    TStrategyModel model(strategy, settings, SmallProject, "SITE.GEN");
+    model.ShowRecord();
+    model.ChooseFieldApplMethod(6);           // Level basin, paddy rice
+    EXPECT_TRUE(messages.Messages().empty()); // the field showed 0.00
+    EXPECT_EQ(model.Soil().RaRatio, "0.95");
+    EXPECT_EQ(strategy.RaRatio, 0.95);
+    EXPECT_EQ(strategy.FieldApplMethod, FieldApplMethods()[6]);
+
+    model.EditRaRatio("0.80");
+    messages.Answer(TMessageAnswer::No);
+    model.ChooseFieldApplMethod(0);
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Overwrite Ra ratio?"});
+    EXPECT_EQ(strategy.RaRatio, 0.8);
+
+    model.ChooseSoilType(0);
+    EXPECT_EQ(model.Soil().CapillaryRise[2], "0.90");
+    EXPECT_EQ(strategy.CapRise05, 1.25);
+    EXPECT_EQ(strategy.SoilType, "Sand");
+    model.ChooseUniformity(2);
+    model.ChooseDeliveryPattern(1);
+    EXPECT_EQ(model.Soil().DeliveryRatio, "0.79");
+    EXPECT_EQ(strategy.DeliveryRatio, 0.79);
+    EXPECT_EQ(strategy.ZValue, 0.67);
+    model.ChooseFlowRegime(1);
+    EXPECT_EQ(model.Soil().ConveyRatio, "0.60");
+    EXPECT_EQ(strategy.ConveyRatio, 0.6);
+
+    // Shown again from the record, the choices are found by their texts and values.
+    model.ShowPage(TStrategyPage::Soil);
+    EXPECT_EQ(model.Soil().FieldApplMethodIndex, 0);
+    EXPECT_EQ(model.Soil().UniformityIndex, 2);
+    EXPECT_EQ(model.Soil().DeliveryPatternIndex, 1);
+    EXPECT_EQ(model.Soil().SoilIndex, 0);
+}
+
+TEST_F(StrategyModelTest, ETTrackAndComparison) {
+    strategy.FieldDataAvailable = false;
+    strategy.DFUserInitialised = 1;
+    strategy.SoilType = "Sand";
+    strategy.CapRise05 = 1.25;
+    strategy.CapRise10 = 1.05;
+    strategy.CapRise20 = 0.90;
+    strategy.DepthGW1Jan = 3;
+    strategy.RaRatio = 0.8;
+    strategy.DeliveryRatio = 0.5;
+    strategy.ConveyRatio = 1;
+    for (int m = 1; m <= 12; ++m) {
+        strategy.DFUser.SetMonth(m, 0.6);
+        strategy.ETaIrrigated.SetMonth(m, 100);
+    }
+    TStrategyModel model(strategy, settings, SmallProject, "SITE.GEN");
+    model.ShowRecord();
+    EXPECT_TRUE(model.ReportEnabled());
+    const auto& wr = model.WaterRequirement().Grid;
+    EXPECT_EQ(wr.Cell(1, WaterRequirementColumn::ETp), "155.0");
+    EXPECT_EQ(wr.Cell(1, WaterRequirementColumn::DepthGW), "3.00");
+    EXPECT_EQ(wr.Cell(1, WaterRequirementColumn::GWContribution), "0.0");
+    // (100 mm * 50 ha * 10 - 31 * 500 m3 of effective rain) / 0.4
+    EXPECT_EQ(wr.Cell(1, WaterRequirementColumn::VcET), "86250");
+    EXPECT_EQ(model.Comparison().Cell(1, ComparisonColumn::VcET), "86250");
+    EXPECT_EQ(model.Comparison().Cell(1, ComparisonColumn::DFUser), "0.60");
+    // Vc,DF = (93 / 0.6 - 40) * 1000 + 15.5 * 200 = 118100, more than Vc,ET at DFsust.
+    EXPECT_EQ(model.Comparison().Cell(1, ComparisonColumn::VcDF), "118100");
+    EXPECT_EQ(model.Comparison().Cell(1, ComparisonColumn::Remark), "Apply water more uniformly");
+    // 12 * 125000 - 1250 * 365
+    EXPECT_EQ(model.Comparison().Total[ComparisonColumn::VcET], "1043750");
+    EXPECT_EQ(MonthValue(strategy.VcET, 1), 86250);
+
+    // Another page takes the Report command away again.
+    model.ShowPage(TStrategyPage::Soil);
+    EXPECT_FALSE(model.ReportEnabled());
+
+    // Another ET0 method brings other series; the record is shown again.
+    model.SetMethod(2);
+    EXPECT_EQ(model.InputETa().Cell(1, InputETaColumn::ETp), "186.0");
+    EXPECT_EQ(model.Method(), 2);
+}
+
+TEST_F(StrategyModelTest, StoreFieldsAndOpen) {
+    TTempDir dir;
+    TStrategyModel model(strategy, settings, SmallProject, "SITE.GEN");
+    model.ShowRecord();
+    model.ChooseSoilType(3);
+    model.StoreFields(dir.File("a.str"));
+    EXPECT_EQ(strategy.GeneralFileName, "");
+    EXPECT_EQ(strategy.FileName, dir.File("a.str"));
+    model.New();
+    model.StoreFields(dir.File("a.str"));
+    EXPECT_EQ(strategy.GeneralFileName, "SITE.GEN");
+    strategy.Save(dir.File("a.str"));
+
+    strategy.GeneralFileName = "OTHER.GEN";
+    strategy.Save(dir.File("b.str"));
+    messages.Answer(TMessageAnswer::Ok);
+    ASSERT_TRUE(model.Open(dir.File("b.str")));
+    EXPECT_EQ(messages.Texts(),
+              std::vector<std::string>{
+                  "This strategy file belongs to general file OTHER.GEN. Continue?"});
+    EXPECT_EQ(strategy.GeneralFileName, "OTHER.GEN"); // kept, though the window shows defaults
+    EXPECT_EQ(model.GeneralFile(), "SITE.GEN");
+    messages.Answer(TMessageAnswer::Cancel);
+    ASSERT_TRUE(model.Open(dir.File("b.str")));
+    EXPECT_EQ(strategy.GeneralFileName, "");
+    ASSERT_TRUE(model.Open(dir.File("a.str")));
+    EXPECT_EQ(messages.Messages().size(), 2u);
+    EXPECT_EQ(model.GeneralFile(), "SITE.GEN");
+}
