@@ -93,3 +93,14 @@ TEST(CliShowMake, StrategyFileRoundTrips) {
     ASSERT_EQ(Cli({"make", dir.File("again.json"), dir.File("again.str")}).code, 0);
     EXPECT_EQ(ReadBytes(dir.File("again.str")), ReadBytes(dir.File("plan.str")));
 }
+
+TEST(CliShowMake, ExampleStrategiesAreBuilt) {
+    for (const char* name : {"strategy-field-data", "strategy-no-field-data"}) {
+        TRun show = Cli({"show", std::string(QUELTA_BINARY_DIR) + "/samples/" + name + ".str"});
+        ASSERT_EQ(show.code, 0) << show.err;
+        const auto json = nlohmann::json::parse(show.out);
+        EXPECT_EQ(json["GeneralFileName"], "Example.gen");
+        EXPECT_EQ(json["FieldDataAvailable"], std::string(name) == "strategy-field-data");
+        EXPECT_GT(json["ETaIrrigated"][200].get<double>(), 0);
+    }
+}
