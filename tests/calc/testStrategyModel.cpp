@@ -1,4 +1,5 @@
 #include "calc/uStrategyModel.h"
+#include "calc/uStrategyReport.h"
 #include "core/cGuiSettings.h"
 #include "core/cUserMessages.h"
 #include "data/cStrategy.h"
@@ -263,6 +264,16 @@ TEST_F(StrategyModelTest, ETTrackAndComparison) {
     // 12 * 125000 - 1250 * 365
     EXPECT_EQ(model.Comparison().Total[ComparisonColumn::VcET], "1043750");
     EXPECT_EQ(MonthValue(strategy.VcET, 1), 86250);
+
+    // The report stands on what the comparison page shows.
+    TReportBuilder report;
+    ASSERT_TRUE(WriteStrategyReport({}, StrategyReportTexts(model), report));
+    EXPECT_EQ(report.Lines()[18].Text, "Jan (1)   0.60      118100           86250            "
+                                       "Apply water more uniformly" +
+                                           std::string(26, ' '));
+    EXPECT_EQ(report.Lines()[35].Text, "Jan (1)    118100        Water balance track");
+    EXPECT_EQ(report.Lines()[51].Text, "DFsustainable - DFaverage = 0.6 - 0.60 = 0");
+    EXPECT_EQ(report.Lines()[52].Text.substr(0, 34), "Volume of water to be drained: 0 -");
 
     // Another page takes the Report command away again.
     model.ShowPage(TStrategyPage::Soil);
