@@ -114,6 +114,7 @@ void TStrategyModel::ResetGrids() {
 void TStrategyModel::Reset() {
     waterBalance = TWaterBalancePage{};
     soil = TSoilPage{};
+    soil.IrrigableArea = settings.FormatValue(QuantityKind::Area, project.IrrigableArea);
     waterRequirement = TWaterRequirementPage{};
     ResetGrids();
     generalFile = openGeneralFile;

@@ -1,3 +1,4 @@
+#include "calc/uStrategyClipboard.h"
 #include "calc/uStrategyModel.h"
 #include "calc/uStrategyReport.h"
 #include "core/cGuiSettings.h"
@@ -313,4 +314,29 @@ TEST_F(StrategyModelTest, StoreFieldsAndOpen) {
     ASSERT_TRUE(model.Open(dir.File("a.str")));
     EXPECT_EQ(messages.Messages().size(), 2u);
     EXPECT_EQ(model.GeneralFile(), "SITE.GEN");
+}
+
+TEST_F(StrategyModelTest, ClipboardTexts) {
+    TStrategyModel model(strategy, settings, SmallProject, "SITE.GEN");
+    model.New();
+    EXPECT_EQ(StrategyClipboardText(model, TStrategyPage::WaterBalance, settings), "");
+    const std::string grid =
+        StrategyClipboardText(model, TStrategyPage::WaterBalanceStrategy, settings);
+    EXPECT_EQ(grid.substr(0, grid.find("\r\n") + 2),
+              "\tPrecipitation\tDepleted fraction (user)\tChange of GW table\t"
+              "Irrigation water req. (Vd,DF)\t\r\n");
+    EXPECT_NE(grid.find("Month\t(mm/month)\t(-)\t(m/month)\t(m3/month)\t\r\n"), std::string::npos);
+    EXPECT_NE(grid.find("Jan (1)\t\t\t\t\t\r\n"), std::string::npos);
+    EXPECT_NE(grid.find("Total\t0\t0\t0\t0\t\r\nAverage\t0\t0\t0\t0\t\r\n"), std::string::npos);
+
+    model.ChooseSoilType(0);
+    model.ChooseUniformity(2);
+    const std::string soil = StrategyClipboardText(model, TStrategyPage::Soil, settings);
+    EXPECT_EQ(soil.substr(0, soil.find("\r\n")), "Dominant soil type:  Sand");
+    EXPECT_NE(soil.find("Heigth of capillary rise (m) for a flow rate of\t0.5 mm/day\t1.25\r\n"),
+              std::string::npos);
+    EXPECT_NE(soil.find("\t2.0 mm/day\t0.90\r\n"), std::string::npos);
+    EXPECT_NE(soil.find("Field Application Method:\t\r\n"), std::string::npos); // none chosen
+    EXPECT_NE(soil.find("Uniformity\taverage\r\nStandard deviation\t0.3\r\n"), std::string::npos);
+    EXPECT_NE(soil.find("Size of irrigable area (ha)\t100.0\r\n"), std::string::npos);
 }
