@@ -77,30 +77,20 @@ std::string TStrategyModel::WholeVolume(double m3) const {
 }
 
 void TStrategyModel::ResetGrids() {
-    const std::string p = "(" + settings.CurrentUnitLabel(QuantityKind::Depth) + "/month)";
-    const std::string length = "(" + settings.CurrentUnitLabel(QuantityKind::Length) + "/month)";
-    const std::string volume = "(" + settings.CurrentUnitLabel(QuantityKind::Volume) + "/month)";
-    const std::string depth = "(" + settings.CurrentUnitLabel(QuantityKind::Length) + ")";
-
     dataInput =
         MakeGrid({"", "Precipitation", "Change of GW table", "Diverted irrigation water (Dv)",
                   "Depleted fraction (calc)", "ETa, gross"},
                  true);
-    dataInput.Headings = {"Month", p, length, volume, "(-)", p};
     strategyGrid = MakeGrid({"", "Precipitation", "Depleted fraction (user)", "Change of GW table",
                              "Irrigation water req. (Vd,DF)"},
                             true);
-    strategyGrid.Headings = {"Month", p, "(-)", length, volume};
     inputETa = MakeGrid({"", "Precipitation", "ETp", "ETa", "ETa/ETp"}, true);
-    inputETa.Headings = {"Month", p, p, p, "(-)"};
     waterRequirement.Grid = MakeGrid(
         {"", "ETp", "ETa", "Depth to GW table", "Depleted fraction", "GW contribution", "Vc,ET"},
         true);
-    waterRequirement.Grid.Headings = {"Month", p, p, depth, "(-)", p, volume};
     comparison = MakeGrid({"", "Depleted fraction", "Irrigation water req (Vc,DF)",
                            "Irrigation water req (Vc,ET)", "Remarks and Warnings"},
                           false);
-    comparison.Headings = {"Month", "(-)", volume, volume, ""};
     comparison.Total[ComparisonColumn::DFUser] = "";
     comparison.Total[ComparisonColumn::Remark] = "";
 
@@ -109,12 +99,30 @@ void TStrategyModel::ResetGrids() {
          {&dataInput, &strategyGrid, &inputETa, &waterRequirement.Grid, &comparison})
         for (int m = 1; m <= kMonths; ++m)
             grid->Cell(m, 0) = months[m];
+    SetUnitCaptions();
+}
+
+void TStrategyModel::SetUnitCaptions() {
+    const std::string p = "(" + settings.CurrentUnitLabel(QuantityKind::Depth) + "/month)";
+    const std::string length = "(" + settings.CurrentUnitLabel(QuantityKind::Length) + "/month)";
+    const std::string volume = "(" + settings.CurrentUnitLabel(QuantityKind::Volume) + "/month)";
+    const std::string depth = "(" + settings.CurrentUnitLabel(QuantityKind::Length) + ")";
+    dataInput.Headings = {"Month", p, length, volume, "(-)", p};
+    strategyGrid.Headings = {"Month", p, "(-)", length, volume};
+    inputETa.Headings = {"Month", p, p, p, "(-)"};
+    waterRequirement.Grid.Headings = {"Month", p, p, depth, "(-)", p, volume};
+    comparison.Headings = {"Month", "(-)", volume, volume, ""};
+    soil.IrrigableArea = settings.FormatValue(QuantityKind::Area, project.IrrigableArea);
+}
+
+void TStrategyModel::RefreshNotification() {
+    SetUnitCaptions();
+    ShowRecord();
 }
 
 void TStrategyModel::Reset() {
     waterBalance = TWaterBalancePage{};
     soil = TSoilPage{};
-    soil.IrrigableArea = settings.FormatValue(QuantityKind::Area, project.IrrigableArea);
     waterRequirement = TWaterRequirementPage{};
     ResetGrids();
     generalFile = openGeneralFile;

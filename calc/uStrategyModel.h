@@ -120,6 +120,10 @@ public:
     // The window became active: the first page is shown again.
     void Activate() { ShowPage(TStrategyPage::WaterBalance); }
     void SetMethod(int method);
+    // The unit headings and the irrigable area in the current units.
+    void SetUnitCaptions();
+    // The strategy refresh notification: captions rewritten and the record shown again.
+    void RefreshNotification();
     // Everything the window holds goes into the record, named fileName (before a save).
     void StoreFields(const std::string& fileName);
 

@@ -340,3 +340,23 @@ TEST_F(StrategyModelTest, ClipboardTexts) {
     EXPECT_NE(soil.find("Uniformity\taverage\r\nStandard deviation\t0.3\r\n"), std::string::npos);
     EXPECT_NE(soil.find("Size of irrigable area (ha)\t100.0\r\n"), std::string::npos);
 }
+
+TEST_F(StrategyModelTest, UnitCaptionsFollowTheSettings) {
+    strategy.FieldDataAvailable = false;
+    strategy.DFUserInitialised = 1;
+    for (int m = 1; m <= 12; ++m)
+        strategy.DFUser.SetMonth(m, 0.5);
+    TStrategyModel model(strategy, settings, SmallProject, "SITE.GEN");
+    model.ShowRecord();
+    EXPECT_EQ(model.WaterBalanceStrategy().Cell(1, StrategyColumn::VcDF), "149100");
+    settings.VolumeUnit = 1;
+    settings.LengthUnit = 1;
+    settings.AreaUnit = 1;
+    model.RefreshNotification();
+    EXPECT_EQ(model.Comparison().Headings[ComparisonColumn::VcDF], "(acrft/month)");
+    EXPECT_EQ(model.WaterRequirement().Grid.Headings[WaterRequirementColumn::DepthGW], "(ft)");
+    EXPECT_EQ(model.Soil().IrrigableArea, "247.0");
+    // 149100 m3 shows as 120.88 acre-feet, a whole 121, and is stored as 121 acre-feet.
+    EXPECT_EQ(model.WaterBalanceStrategy().Cell(1, StrategyColumn::VcDF), "121");
+    EXPECT_DOUBLE_EQ(MonthValue(strategy.VcDF, 1), 121 / 0.00081071);
+}
