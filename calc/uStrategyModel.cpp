@@ -223,6 +223,13 @@ void TStrategyModel::StoreFields(const std::string& fileName) {
     StoreWaterRequirement();
 }
 
+void TStrategyModel::Save(const std::string& fileName) {
+    StoreFields(fileName);
+    strategy.Save(fileName);
+    ShowRecord();
+    modified = false;
+}
+
 // ---- Water Balance ----
 
 void TStrategyModel::RefreshWaterBalance() {

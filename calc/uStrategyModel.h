@@ -126,6 +126,9 @@ public:
     void RefreshNotification();
     // Everything the window holds goes into the record, named fileName (before a save).
     void StoreFields(const std::string& fileName);
+    // Save and Save As: the fields stored, the record written and shown again. Write errors
+    // reach the caller.
+    void Save(const std::string& fileName);
 
     // Edits the window passes on; each leaves the pages and the record as the window would.
     void SetFieldDataAvailable(bool checked);
@@ -152,6 +155,8 @@ public:
     const TStrategyGrid& Comparison() const { return comparison; }
     const std::string& GeneralFile() const { return generalFile; }
     int Method() const { return method; }
+    // Without crops the window hides the pages that need them.
+    bool HasCrops() const { return !project.Crops.empty(); }
     bool ReportEnabled() const { return reportEnabled; }
     bool Modified() const { return modified; }
     void SetModified(bool value) { modified = value; }

@@ -295,9 +295,12 @@ TEST_F(StrategyModelTest, StoreFieldsAndOpen) {
     EXPECT_EQ(strategy.GeneralFileName, "");
     EXPECT_EQ(strategy.FileName, dir.File("a.str"));
     model.New();
-    model.StoreFields(dir.File("a.str"));
+    model.EditRaRatio("0.7");
+    EXPECT_TRUE(model.Modified());
+    model.Save(dir.File("a.str"));
+    EXPECT_FALSE(model.Modified());
     EXPECT_EQ(strategy.GeneralFileName, "SITE.GEN");
-    strategy.Save(dir.File("a.str"));
+    EXPECT_TRUE(model.HasCrops());
 
     strategy.GeneralFileName = "OTHER.GEN";
     strategy.Save(dir.File("b.str"));
