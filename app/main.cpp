@@ -1,10 +1,5 @@
-#include "ui/fQueltaMain.h"
-
-#include <QApplication>
+#include "ui/uStartUp.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    TfrmQueltaMain main;
-    main.showMaximized();
-    return app.exec();
+    return RunQuelta(argc, argv);
 }

@@ -1,9 +1,254 @@
 #include "ui/fQueltaMain.h"
 
-#include <QMenuBar>
+#include "calc/uActionChecks.h"
+#include "calc/uDataStatus.h"
+#include "data/cAllData.h"
+#include "ui/fAbout.h"
+#include "ui/fEditorBase.h"
+#include "ui/fSettings.h"
+#include "ui/platform/pWindowMessages.h"
 
-TfrmQueltaMain::TfrmQueltaMain(QWidget* parent) : QMainWindow(parent) {
+#include <QAction>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+namespace {
+
+QAction* MakeAction(QObject* owner, const char* name, const char* caption) {
+    auto* action = new QAction(QString::fromUtf8(caption), owner);
+    action->setObjectName(QString::fromUtf8(name));
+    return action;
+}
+
+QLabel* ValueLabel(const char* name) {
+    auto* label = new QLabel;
+    label->setObjectName(QString::fromUtf8(name));
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    label->setFixedWidth(260);
+    label->setAutoFillBackground(true);
+    label->setBackgroundRole(QPalette::Base);
+    return label;
+}
+
+void SetText(QLabel* label, const std::string& text, bool withHint = false) {
+    label->setText(QString::fromStdString(text));
+    if (withHint)
+        label->setToolTip(label->text());
+}
+
+} // namespace
+
+TfrmQueltaMain::TfrmQueltaMain(TSettingsOpener openSettings, QWidget* parent)
+    : QMainWindow(parent) {
+    setObjectName(QStringLiteral("TfrmQueltaMain"));
     setWindowTitle(QStringLiteral("Quelta"));
-    menuBar();
+    move(0, 0);
+    allData = std::make_unique<TAllData>();
+    if (openSettings)
+        openSettings(allData->GuiSettings);
+    BuildMenus();
+    setCentralWidget(BuildStatusPanel());
+    statusBar();
     resize(1024, 700);
+    RefreshUnitCaptions();
+}
+
+TfrmQueltaMain::~TfrmQueltaMain() = default;
+
+void TfrmQueltaMain::BuildMenus() {
+    actGeneral = MakeAction(this, "actGeneral", "General");
+    actMeteo = MakeAction(this, "actMeteo", "Meteo");
+    actCropPattern = MakeAction(this, "actCropPattern", "Cropping Pattern");
+    actCropFactor = MakeAction(this, "actCropFactor", "Crop Factor");
+    actExit = MakeAction(this, "actExit", "Exit");
+    actStrategy = MakeAction(this, "actStrategy", "Water Balance Strategy");
+    actReport = MakeAction(this, "actReport", "Report");
+    actSettings = MakeAction(this, "actSettings", "Settings");
+    HelpAbout1 = MakeAction(this, "HelpAbout1", "&About...");
+
+    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile->addActions({actGeneral, actMeteo, actCropPattern, actCropFactor});
+    mnuFile->addSeparator();
+    mnuFile->addAction(actExit);
+    mnuStrategy = menuBar()->addMenu(QStringLiteral("Water Balance Strategy"));
+    mnuStrategy->addAction(actStrategy);
+    mnuReports = menuBar()->addMenu(QStringLiteral("&Reports / Graphs"));
+    mnuReports->addAction(actReport);
+    mnuOptions = menuBar()->addMenu(QStringLiteral("&Options"));
+    mnuOptions->addAction(actSettings);
+    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelp->menuAction()->setStatusTip(QStringLiteral("Help topics"));
+    mnuHelp->addAction(HelpAbout1);
+
+    // Windows that are not part of the program yet keep their actions disabled.
+    for (QAction* action :
+         {actGeneral, actMeteo, actCropPattern, actCropFactor, actStrategy, actReport})
+        action->setEnabled(false);
+
+    connect(actGeneral, &QAction::triggered, this, [this] { ShowEditor(TEditorSlot::General); });
+    connect(actMeteo, &QAction::triggered, this, [this] { ShowEditor(TEditorSlot::Meteo); });
+    connect(actCropFactor, &QAction::triggered, this,
+            [this] { ShowEditor(TEditorSlot::CropFactor); });
+    connect(actCropPattern, &QAction::triggered, this, &TfrmQueltaMain::CropPatternAction);
+    connect(actExit, &QAction::triggered, this, &QWidget::close);
+    connect(actStrategy, &QAction::triggered, this, [this] {
+        if (runStrategy)
+            runStrategy(this);
+    });
+    connect(actReport, &QAction::triggered, this, [this] {
+        if (runReport)
+            runReport(this);
+    });
+    connect(actSettings, &QAction::triggered, this, &TfrmQueltaMain::ShowSettings);
+    connect(HelpAbout1, &QAction::triggered, this, &TfrmQueltaMain::ShowAbout);
+    // The checks run when the menu that holds the action opens.
+    connect(mnuReports, &QMenu::aboutToShow, this, &TfrmQueltaMain::ReportUpdate);
+    connect(mnuStrategy, &QMenu::aboutToShow, this, &TfrmQueltaMain::StrategyUpdate);
+}
+
+QWidget* TfrmQueltaMain::BuildStatusPanel() {
+    lblGeneralFile = ValueLabel("lblGeneralFile");
+    lblCountry = ValueLabel("lblCountry");
+    lblRegion = ValueLabel("lblRegion");
+    lblCalcPeriod = ValueLabel("lblCalcPeriod");
+    lblLatitude = ValueLabel("lblLatitude");
+    lblAltitude = ValueLabel("lblAltitude");
+    lblDescription = ValueLabel("lblDescription");
+    lblIrrigableArea = ValueLabel("lblIrrigableArea");
+    lblApplInterval = ValueLabel("lblApplInterval");
+    lblMeanDepth = ValueLabel("lblMeanDepth");
+    lblAltitudeCaption = new QLabel;
+    lblAreaCaption = new QLabel;
+    lblDepthCaption = new QLabel;
+
+    auto* group = new QGroupBox(QStringLiteral("Data status"));
+    group->setObjectName(QStringLiteral("grpDataStatus"));
+    auto* grid = new QGridLayout(group);
+    grid->setHorizontalSpacing(16);
+    grid->setVerticalSpacing(6);
+    int row = 0;
+    auto add = [&](QLabel* caption, QLabel* value) {
+        grid->addWidget(caption, row, 0);
+        grid->addWidget(value, row, 1);
+        ++row;
+    };
+    auto fixed = [](const char* text) { return new QLabel(QString::fromUtf8(text)); };
+    add(fixed("General"), lblGeneralFile);
+    grid->setRowMinimumHeight(row++, 8);
+    add(fixed("Calculation period"), lblCalcPeriod);
+    add(fixed("Country"), lblCountry);
+    add(fixed("Region / Project"), lblRegion);
+    add(fixed("Latitude"), lblLatitude);
+    add(lblAltitudeCaption, lblAltitude);
+    add(fixed("Description of irrigated area"), lblDescription);
+    add(lblAreaCaption, lblIrrigableArea);
+    add(fixed("Interval between applications (days)"), lblApplInterval);
+    add(lblDepthCaption, lblMeanDepth);
+
+    auto* central = new QWidget;
+    auto* layout = new QGridLayout(central);
+    layout->setContentsMargins(24, 24, 24, 24);
+    layout->addWidget(group, 0, 0);
+    layout->setRowStretch(1, 1);
+    layout->setColumnStretch(1, 1);
+    return central;
+}
+
+void TfrmQueltaMain::RefreshUnitCaptions() {
+    const TDataStatus status = DataStatus(*allData);
+    SetText(lblAltitudeCaption, status.AltitudeCaption);
+    SetText(lblAreaCaption, status.AreaCaption);
+    SetText(lblDepthCaption, status.DepthCaption);
+}
+
+void TfrmQueltaMain::RefreshDataStatus() {
+    RefreshUnitCaptions();
+    const TDataStatus status = DataStatus(*allData);
+    SetText(lblGeneralFile, status.GeneralFile, true);
+    SetText(lblCountry, status.Country, true);
+    SetText(lblRegion, status.Region, true);
+    SetText(lblCalcPeriod, status.CalcPeriod);
+    SetText(lblLatitude, status.Latitude);
+    SetText(lblAltitude, status.Altitude);
+    SetText(lblDescription, status.Description, true);
+    SetText(lblIrrigableArea, status.IrrigableArea);
+    SetText(lblApplInterval, status.ApplInterval);
+    SetText(lblMeanDepth, status.MeanDepth);
+}
+
+void TfrmQueltaMain::SetEditor(TEditorSlot slot, TEditorBase* editor) {
+    editors[static_cast<int>(slot)] = editor;
+    QAction* actions[] = {actGeneral, actMeteo, actCropPattern, actCropFactor};
+    actions[static_cast<int>(slot)]->setEnabled(editor != nullptr);
+}
+
+void TfrmQueltaMain::SetReportWindow(std::function<void(QWidget*)> run) {
+    runReport = std::move(run);
+    actReport->setEnabled(static_cast<bool>(runReport));
+}
+
+void TfrmQueltaMain::SetStrategyWindow(std::function<void(QWidget*)> run) {
+    runStrategy = std::move(run);
+    actStrategy->setEnabled(static_cast<bool>(runStrategy));
+}
+
+void TfrmQueltaMain::ShowEditor(TEditorSlot slot) {
+    if (TEditorBase* editor = editors[static_cast<int>(slot)])
+        editor->ShowEditor();
+}
+
+void TfrmQueltaMain::CropPatternAction() {
+    if (CheckCropPatternAction(*allData))
+        ShowEditor(TEditorSlot::CropPattern);
+}
+
+// A failed check leaves the action as it was, so the item stays selectable.
+void TfrmQueltaMain::ReportUpdate() {
+    if (CheckReportAction(*allData))
+        actReport->setEnabled(static_cast<bool>(runReport));
+}
+
+void TfrmQueltaMain::StrategyUpdate() {
+    if (CheckStrategyAction(*allData))
+        actStrategy->setEnabled(static_cast<bool>(runStrategy));
+}
+
+void TfrmQueltaMain::ShowSettings() {
+    TfrmSettings settings(allData->GuiSettings, this);
+    settings.exec();
+}
+
+void TfrmQueltaMain::ShowAbout() {
+    TfrmAbout about(this);
+    about.exec();
+}
+
+void TfrmQueltaMain::BringForward() {
+    if (windowState() & Qt::WindowMinimized)
+        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    raise();
+    activateWindow();
+}
+
+bool TfrmQueltaMain::event(QEvent* event) {
+    if (IsWindowMessage(event, WM_REFRESH_MAIN)) {
+        if (isVisible()) // a minimised window counts as visible
+            RefreshDataStatus();
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+void TfrmQueltaMain::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) && pos() != QPoint(0, 0))
+        move(0, 0);
 }

@@ -2,9 +2,90 @@
 
 #include <QMainWindow>
 
-// The main window of the desktop program.
+#include <functional>
+#include <memory>
+
+class QAction;
+class QLabel;
+class QMenu;
+class TAllData;
+class TEditorBase;
+class TGuiSettings;
+
+// The main window: owns the open project (TAllData) for its whole life, opens the editors and
+// report windows from its menu, and shows the data status of the loaded files. It computes
+// nothing itself.
 class TfrmQueltaMain : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TfrmQueltaMain(QWidget* parent = nullptr);
+    // openSettings ties the unit settings to their folder (the program folder by default;
+    // tests pass their own).
+    using TSettingsOpener = std::function<void(TGuiSettings&)>;
+    explicit TfrmQueltaMain(TSettingsOpener openSettings, QWidget* parent = nullptr);
+    ~TfrmQueltaMain() override;
+
+    TAllData& AllData() { return *allData; }
+
+    // The editors are built by their own windows; until one is set its action stays disabled.
+    enum class TEditorSlot { General, Meteo, CropPattern, CropFactor };
+    void SetEditor(TEditorSlot slot, TEditorBase* editor);
+    // The report and strategy windows are made, shown modally and destroyed by run.
+    void SetReportWindow(std::function<void(QWidget* owner)> run);
+    void SetStrategyWindow(std::function<void(QWidget* owner)> run);
+
+    // The four refreshes of the status panel, as on WM_REFRESH_MAIN.
+    void RefreshDataStatus();
+    void RefreshUnitCaptions();
+    // The running instance's answer to a second start.
+    void BringForward();
+
+    QAction* actGeneral;
+    QAction* actMeteo;
+    QAction* actCropPattern;
+    QAction* actCropFactor;
+    QAction* actExit;
+    QAction* actStrategy;
+    QAction* actReport;
+    QAction* actSettings;
+    QAction* HelpAbout1;
+    QMenu* mnuFile;
+    QMenu* mnuStrategy;
+    QMenu* mnuReports;
+    QMenu* mnuOptions;
+    QMenu* mnuHelp;
+
+    // Value labels of the data-status panel.
+    QLabel* lblGeneralFile;
+    QLabel* lblCountry;
+    QLabel* lblRegion;
+    QLabel* lblCalcPeriod;
+    QLabel* lblLatitude;
+    QLabel* lblAltitude;
+    QLabel* lblDescription;
+    QLabel* lblIrrigableArea;
+    QLabel* lblApplInterval;
+    QLabel* lblMeanDepth;
+    // Captions rewritten with the current units.
+    QLabel* lblAltitudeCaption;
+    QLabel* lblAreaCaption;
+    QLabel* lblDepthCaption;
+
+protected:
+    bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    std::unique_ptr<TAllData> allData;
+    TEditorBase* editors[4] = {};
+    std::function<void(QWidget*)> runReport;
+    std::function<void(QWidget*)> runStrategy;
+
+    void BuildMenus();
+    QWidget* BuildStatusPanel();
+    void ShowEditor(TEditorSlot slot);
+    void ReportUpdate();
+    void StrategyUpdate();
+    void CropPatternAction();
+    void ShowSettings();
+    void ShowAbout();
 };

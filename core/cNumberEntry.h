@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+// Which characters a numeric entry field lets through as the user types.
+enum class TNumberEntry {
+    Decimal,       // digits and one decimal separator
+    SignedDecimal, // also "-"
+    WholeNumber,   // digits only
+};
+
+// Backspace is always accepted; the decimal separator only while text holds none yet.
+bool AcceptsTypedCharacter(TNumberEntry entry, char32_t typed, const std::string& text);

@@ -1,0 +1,62 @@
+#include "UiTestSupport.h"
+
+#include "ui/platform/pWindowMessages.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QTest>
+
+TFileDialogScript::TFileDialogScript() {
+    SetFileDialogs(this);
+}
+
+TFileDialogScript::~TFileDialogScript() {
+    SetFileDialogs(nullptr);
+}
+
+std::string TFileDialogScript::Next() {
+    if (answers.empty())
+        return "";
+    std::string answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+std::string TFileDialogScript::OpenFileName(QWidget*, const std::string& folder,
+                                            const std::string& filter) {
+    asked.push_back({false, folder, filter, ""});
+    return Next();
+}
+
+std::string TFileDialogScript::SaveFileName(QWidget*, const std::string& folder,
+                                            const std::string& filter,
+                                            const std::string& proposed) {
+    asked.push_back({true, folder, filter, proposed});
+    return Next();
+}
+
+bool TWindowMessageLog::event(QEvent* event) {
+    const int type = event->type();
+    if (type >= WM_REFRESH_MAIN && type <= WM_REFRESH_STRATEGY) {
+        Received.push_back(type);
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void DeliverPostedEvents() {
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+}
+
+void OpenMenu(QMenu* menu) {
+    menu->popup(QPoint(10, 10));
+    DeliverPostedEvents();
+    menu->hide();
+    DeliverPostedEvents();
+}
+
+void TypeText(QWidget* widget, const QString& text) {
+    widget->setFocus();
+    QTest::keyClicks(widget, text);
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "ui/platform/pFileDialogs.h"
+
+#include <QWidget>
+
+#include <deque>
+#include <string>
+#include <vector>
+
+class QMenu;
+class TGuiSettings;
+
+// Answers the editors' file dialogs from a script and remembers how each was asked.
+// Installs itself for its lifetime. An unscripted dialog is cancelled.
+class TFileDialogScript : public TFileDialogs {
+public:
+    TFileDialogScript();
+    ~TFileDialogScript() override;
+
+    struct TAsked {
+        bool Save;
+        std::string Folder;
+        std::string Filter;
+        std::string Proposed;
+    };
+    void Answer(const std::string& fileName) { answers.push_back(fileName); }
+    const std::vector<TAsked>& Asked() const { return asked; }
+
+    std::string OpenFileName(QWidget*, const std::string& folder,
+                             const std::string& filter) override;
+    std::string SaveFileName(QWidget*, const std::string& folder, const std::string& filter,
+                             const std::string& proposed) override;
+
+private:
+    std::deque<std::string> answers;
+    std::vector<TAsked> asked;
+    std::string Next();
+};
+
+// A hidden top-level window that notes every window message 1025..1030 it receives.
+class TWindowMessageLog : public QWidget {
+public:
+    std::vector<int> Received;
+
+protected:
+    bool event(QEvent* event) override;
+};
+
+// Lets queued events (the window messages among them) be delivered.
+void DeliverPostedEvents();
+// Opens a menu as the user would (its aboutToShow handlers run) and closes it again.
+void OpenMenu(QMenu* menu);
+// Types text into a widget key by key.
+void TypeText(QWidget* widget, const QString& text);

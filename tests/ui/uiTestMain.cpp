@@ -1,0 +1,27 @@
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+// The window tests share one offscreen application, as the program has one.
+namespace {
+// The offscreen platform says so for every window that is raised or grabs the keyboard.
+void QuietPlatformNotes(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (text.startsWith(QStringLiteral("This plugin does not support")))
+        return;
+    std::fprintf(stderr, "%s\n", qPrintable(text));
+    if (type == QtFatalMsg)
+        std::abort();
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    qInstallMessageHandler(QuietPlatformNotes);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

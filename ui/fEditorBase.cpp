@@ -1,0 +1,330 @@
+#include "ui/fEditorBase.h"
+
+#include "core/cFileIO.h"
+#include "core/cGuiSettings.h"
+#include "core/cUserMessages.h"
+#include "data/cAllData.h"
+#include "ui/fToolBar.h"
+#include "ui/platform/pWindowMessages.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+TSaveAnswer AskSaveChanges(const std::string& text) {
+    switch (AskUser(TMessageKind::Confirmation, text, TMessageButtons::YesNoCancel)) {
+    case TMessageAnswer::Yes:
+        return TSaveAnswer::Yes;
+    case TMessageAnswer::No:
+        return TSaveAnswer::No;
+    default:
+        return TSaveAnswer::Cancel;
+    }
+}
+
+TEditorBase::TEditorBase(TEditorValues v, TRecordAccess r, TAllData& d, QWidget* owner)
+    : QWidget(owner, Qt::Window), values(std::move(v)), record(std::move(r)), data(d) {
+    menuBar = new QMenuBar(this);
+    toolBar = new TfrmToolBar(this);
+    toolBar->AddFileMenu(menuBar);
+    toolBar->ShowOnly({toolBar->FileNew1, toolBar->FileOpen1, toolBar->FileSave1,
+                       toolBar->FileSaveAs1, toolBar->CopyToClipboard});
+    body = new QWidget(this);
+    lblRange = new QLabel(this);
+    lblRange->setObjectName(QStringLiteral("LblRange"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(menuBar);
+    layout->addWidget(toolBar);
+    layout->addWidget(body, 1);
+    layout->addWidget(lblRange);
+
+    connect(toolBar->FileNew1, &QAction::triggered, this, &TEditorBase::New);
+    connect(toolBar->FileOpen1, &QAction::triggered, this, &TEditorBase::Open);
+    connect(toolBar->FileSave1, &QAction::triggered, this, &TEditorBase::Save);
+    connect(toolBar->FileSaveAs1, &QAction::triggered, this, &TEditorBase::SaveAs);
+    connect(toolBar->FileExit1, &QAction::triggered, this, &TEditorBase::Exit);
+    connect(toolBar->CopyToClipboard, &QAction::triggered, this, &TEditorBase::CopyText);
+    SetModified(false);
+}
+
+TGuiSettings& TEditorBase::Units() const {
+    return data.GuiSettings;
+}
+
+void TEditorBase::ShowEditor() {
+    if (minimumSize().isNull())
+        setMinimumSize(minimumSizeHint()); // the size the fields were designed for
+    SetUnitCaptions();
+    OnShowEditor();
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+}
+
+void TEditorBase::OnShowEditor() {
+    if (RecordFileName().empty())
+        New();
+    else
+        ShowRecordAndCaption();
+}
+
+void TEditorBase::SetModified(bool value) {
+    modified = value;
+    toolBar->FileSave1->setEnabled(value);
+    toolBar->FileSaveAs1->setEnabled(value);
+}
+
+TEditorBase::TAskResult TEditorBase::AskToSave(const std::string& text) {
+    if (!modified)
+        return TAskResult::Go;
+    switch (AskSaveChanges(text)) {
+    case TSaveAnswer::Yes:
+        return Save() ? TAskResult::Saved : TAskResult::Stop;
+    case TSaveAnswer::No:
+        return TAskResult::Go;
+    default:
+        return TAskResult::Stop;
+    }
+}
+
+void TEditorBase::New() {
+    if (AskToSave(values.NewPrompt) == TAskResult::Stop)
+        return;
+    record.Clear();
+    UpdateCaption();
+    ShowDefaults();
+    Notify();
+    SetModified(false);
+}
+
+void TEditorBase::Open() {
+    // After saving, the user opens again: the question was about the old data only.
+    if (AskToSave("Save changes to file?") != TAskResult::Go)
+        return;
+    const std::string name = toolBar->OpenDialog(Folder(), values.OpenFilter);
+    if (name.empty() || !FileExists(name))
+        return;
+    if (!record.Load(name))
+        return;
+    ShowRecordAndCaption();
+    Notify();
+    SetModified(false);
+}
+
+bool TEditorBase::Save() {
+    if (SaveRefused())
+        return false;
+    if (RecordFileName().empty())
+        return SaveAs();
+    return SaveUnder(ChangeFileExt(RecordFileName(), values.Extension));
+}
+
+bool TEditorBase::SaveAs() {
+    if (SaveRefused())
+        return false;
+    std::string proposed = RecordFileName();
+    if (values.ProposeWithExtension && !proposed.empty())
+        proposed = ChangeFileExt(proposed, values.Extension);
+    const std::string name = toolBar->SaveDialog(Folder(), values.SaveAsFilter, proposed);
+    if (name.empty())
+        return false;
+    return SaveUnder(ChangeFileExt(name, values.Extension));
+}
+
+bool TEditorBase::SaveUnder(const std::string& fileName) {
+    try {
+        StoreFields(fileName);
+        record.Save(fileName);
+    } catch (const std::exception& e) {
+        ShowError(e.what());
+        return false;
+    }
+    if (values.ShowAfterSave)
+        ShowRecordAndCaption();
+    Notify();
+    SetModified(false);
+    return true;
+}
+
+void TEditorBase::Exit() {
+    if (modified) {
+        switch (AskSaveChanges("Save changes to file?")) {
+        case TSaveAnswer::Cancel:
+            return;
+        case TSaveAnswer::Yes:
+            if (!Save())
+                return;
+            break;
+        case TSaveAnswer::No:
+            // Back to the file's values; a record never saved keeps what was typed.
+            if (FileExists(RecordFileName()) && record.Load(RecordFileName())) {
+                ShowRecordAndCaption();
+                Notify();
+            }
+            break;
+        }
+    }
+    SetModified(false);
+    close();
+}
+
+bool TEditorBase::CloseQuery() {
+    if (modified) {
+        switch (AskSaveChanges("Save changes to file?")) {
+        case TSaveAnswer::Cancel:
+            return false;
+        case TSaveAnswer::Yes:
+            if (!Save())
+                return false;
+            break;
+        case TSaveAnswer::No:
+            break; // the edited values stay in the record, unsaved
+        }
+    }
+    SetModified(false);
+    return true;
+}
+
+void TEditorBase::closeEvent(QCloseEvent* event) {
+    if (CloseQuery())
+        event->accept();
+    else
+        event->ignore();
+}
+
+std::string TEditorBase::ClipboardText() {
+    std::vector<std::string> lines{RecordFileName(), "", values.ClipboardTitle, ""};
+    for (std::string& line : ClipboardBody())
+        lines.push_back(std::move(line));
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\r\n";
+    return text;
+}
+
+void TEditorBase::CopyText() {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(ClipboardText()));
+}
+
+void TEditorBase::Notify() {
+    for (int id : values.Notifications)
+        BroadCastBoodschap(id);
+}
+
+void TEditorBase::UpdateCaption() {
+    std::string caption = values.CaptionFormat;
+    const auto at = caption.find("%s");
+    if (at != std::string::npos)
+        caption.replace(at, 2, RecordFileName());
+    setWindowTitle(QString::fromStdString(caption));
+}
+
+void TEditorBase::ShowRecordAndCaption() {
+    UpdateCaption();
+    ShowRecord();
+}
+
+std::string TEditorBase::Folder() const {
+    return values.Folder ? data.GuiSettings.*values.Folder : std::string();
+}
+
+void TEditorBase::WatchTextField(QWidget* field) {
+    watched.push_back({field, TWatched{}});
+    field->installEventFilter(this);
+}
+
+void TEditorBase::WatchNumberField(QWidget* field, TNumberEntry entry, bool shortcutPassthrough) {
+    TWatched w;
+    w.Number = true;
+    w.Entry = entry;
+    w.ShortcutPassthrough = shortcutPassthrough;
+    watched.push_back({field, w});
+    field->installEventFilter(this);
+}
+
+void TEditorBase::SetRangeHint(QWidget* field, std::function<std::string()> hint) {
+    if (TWatched* w = Watched(field))
+        w->Hint = std::move(hint);
+}
+
+TEditorBase::TWatched* TEditorBase::Watched(QObject* object) {
+    for (auto& [field, w] : watched)
+        if (field == object)
+            return &w;
+    return nullptr;
+}
+
+namespace {
+
+bool IsNavigationKey(int key) {
+    return key == Qt::Key_Tab || key == Qt::Key_Backtab;
+}
+
+bool IsShortcutKey(const QKeyEvent* key) {
+    const Qt::KeyboardModifiers shifts =
+        key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    return shifts == Qt::ControlModifier && (key->key() == Qt::Key_V || key->key() == Qt::Key_C ||
+                                             key->key() == Qt::Key_X || key->key() == Qt::Key_Z);
+}
+
+} // namespace
+
+bool TEditorBase::eventFilter(QObject* object, QEvent* event) {
+    TWatched* w = Watched(object);
+    if (!w)
+        return QWidget::eventFilter(object, event);
+    auto* field = static_cast<QWidget*>(object);
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (IsNavigationKey(key->key()))
+            break;
+        SetModified(true);
+        shortcutKey = IsShortcutKey(key);
+        if (!w->Number || (shortcutKey && w->ShortcutPassthrough))
+            break;
+        const QString typed = key->text();
+        if (typed.isEmpty() || key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
+            key->key() == Qt::Key_Escape)
+            break; // no character: cursor keys, Delete, the dialog keys
+        const std::string text = field->property("text").toString().toStdString();
+        if (!AcceptsTypedCharacter(w->Entry, typed.at(0).unicode(), text))
+            return true; // dropped
+        break;
+    }
+    case QEvent::KeyRelease:
+        if (!static_cast<QKeyEvent*>(event)->isAutoRepeat() &&
+            !IsNavigationKey(static_cast<QKeyEvent*>(event)->key())) {
+            try {
+                FieldKeyReleased(field);
+            } catch (const std::exception& e) {
+                ShowError(e.what()); // e.g. a field that does not hold a number yet
+            }
+        }
+        break;
+    case QEvent::FocusIn:
+        lblRange->setText(w->Hint ? QString::fromStdString(w->Hint()) : QString());
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(object, event);
+}
+
+bool TEditorBase::event(QEvent* event) {
+    if (values.RefreshMessage != 0 && IsWindowMessage(event, values.RefreshMessage)) {
+        if (isVisible()) {
+            SetUnitCaptions();
+            ShowRecordAndCaption();
+        }
+        return true;
+    }
+    return QWidget::event(event);
+}
