@@ -2,3 +2,5 @@
 
 // The calculation unit: free routines that read the project container and write its result
 // series. They keep no state of their own.
+
+#include "calc/uReferenceET.h"

@@ -27,3 +27,10 @@ class TConversionError : public TQueltaError {
 public:
     using TQueltaError::TQueltaError;
 };
+
+// A calculation met a value it cannot work with (a logarithm of a non-positive number, a division
+// by zero); the run ends and the text says which.
+class TCalcError : public TQueltaError {
+public:
+    using TQueltaError::TQueltaError;
+};

@@ -1,0 +1,318 @@
+#include "calc/uReferenceET.h"
+
+#include "core/cCalendar.h"
+#include "core/cError.h"
+#include "data/cAllData.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+constexpr double kTwoPi = 2 * kPi;
+constexpr double kRadiansPerDegree = 0.017453292519943295;
+constexpr double kHoursPerRadian = 7.639437268410976; // 24 / pi
+constexpr double kStefanBoltzmann = 5.675e-8;         // W/m2/K4
+constexpr double kWattsToMm = 0.0353;                 // W/m2 as mm/day of evaporation
+
+// Adjustment factor c of the modified Penman method, [ratio 1..4][RHmax 30, 60, 90]
+// [Uday 0, 3, 6, 9][Rs' 3, 6, 9, 12].
+// clang-format off
+constexpr double kAdjustment[4][3][4][4] = {
+    {// Uday/Unight 1
+     {{0.86, 0.90, 1.00, 1.00}, {0.64, 0.71, 0.82, 0.89}, {0.43, 0.53, 0.68, 0.79}, {0.27, 0.41, 0.59, 0.70}},
+     {{0.96, 0.98, 1.05, 1.05}, {0.78, 0.86, 0.94, 0.99}, {0.62, 0.70, 0.84, 0.93}, {0.50, 0.60, 0.75, 0.87}},
+     {{1.02, 1.06, 1.10, 1.10}, {0.85, 0.92, 1.01, 1.05}, {0.72, 0.82, 0.95, 1.00}, {0.62, 0.72, 0.87, 0.96}}},
+    {// Uday/Unight 2
+     {{0.86, 0.90, 1.00, 1.00}, {0.69, 0.76, 0.85, 0.92}, {0.53, 0.61, 0.74, 0.84}, {0.37, 0.48, 0.65, 0.76}},
+     {{0.96, 0.98, 1.05, 1.05}, {0.83, 0.91, 0.99, 1.05}, {0.70, 0.80, 0.94, 1.02}, {0.59, 0.70, 0.84, 0.95}},
+     {{1.02, 1.06, 1.10, 1.10}, {0.89, 0.98, 1.10, 1.14}, {0.79, 0.92, 1.05, 1.12}, {0.71, 0.81, 0.96, 1.06}}},
+    {// Uday/Unight 3
+     {{0.86, 0.90, 1.00, 1.00}, {0.76, 0.81, 0.88, 0.94}, {0.61, 0.68, 0.81, 0.88}, {0.46, 0.56, 0.72, 0.82}},
+     {{0.96, 0.98, 1.05, 1.05}, {0.87, 0.96, 1.06, 1.12}, {0.77, 0.88, 1.02, 1.10}, {0.67, 0.79, 0.88, 1.05}},
+     {{1.02, 1.06, 1.10, 1.10}, {0.94, 1.04, 1.18, 1.28}, {0.86, 1.01, 1.15, 1.22}, {0.78, 0.92, 1.06, 1.18}}},
+    {// Uday/Unight 4
+     {{0.86, 0.90, 1.00, 1.00}, {0.79, 0.84, 0.92, 0.97}, {0.68, 0.77, 0.87, 0.93}, {0.55, 0.65, 0.78, 0.90}},
+     {{0.96, 0.98, 1.05, 1.05}, {0.92, 1.00, 1.11, 1.19}, {0.85, 0.96, 1.11, 1.19}, {0.76, 0.88, 1.02, 1.14}},
+     {{1.02, 1.06, 1.10, 1.10}, {0.99, 1.10, 1.27, 1.32}, {0.94, 1.10, 1.26, 1.33}, {0.88, 1.01, 1.16, 1.27}}},
+};
+// clang-format on
+
+// Two neighbouring grid indices (from 0) of one axis of the table and the position between them.
+struct TAxisPoint {
+    int low;
+    int high;
+    double fraction;
+};
+
+// Grid values are 1-based in the rules below; k stays a double so no value overflows an int.
+TAxisPoint RsAxis(double rs) {
+    double k = std::trunc(rs / 3) * 3;
+    if (k <= 0)
+        k = 3;
+    const double low = std::min(k / 3, 4.0);
+    const double high = std::min(k / 3 + 1, 4.0);
+    return {int(low) - 1, int(high) - 1, (rs - k) / 3};
+}
+
+TAxisPoint UdayAxis(double uDay) {
+    // Below 0 (no valid day-time wind) the first two columns extrapolate, as below Rs' 3.
+    const double k = std::clamp(std::trunc(uDay / 3) * 3, 0.0, 9.0);
+    const double high = std::min(k / 3 + 2, 4.0);
+    return {int(k / 3 + 1) - 1, int(high) - 1, (uDay - k) / 3};
+}
+
+TAxisPoint RhMaxAxis(double rhMax) {
+    double k = std::trunc(rhMax / 30) * 30;
+    if (k < 1)
+        k = 30;
+    // Above 90 % both indices stay on the 90 % row (RHmax above 119 would otherwise leave it).
+    const double low = std::min(k / 30, 3.0);
+    const double high = std::min(k / 30 + 1, 3.0);
+    return {int(low) - 1, int(high) - 1, (rhMax - k) / 30};
+}
+
+TAxisPoint RatioAxis(double ratio) {
+    double k = std::trunc(ratio);
+    if (k <= 0)
+        k = 1;
+    return {int(std::min(k, 4.0)) - 1, int(std::min(k + 1, 4.0)) - 1, ratio - k};
+}
+
+double Lerp(double low, double high, double fraction) {
+    return low + (high - low) * fraction;
+}
+
+// Declination and earth-sun distance depend on the day only, so they are worked out once for
+// the program's life; the same values as evaluating them afresh on every run.
+struct TSunOfDay {
+    double sinDeclination;
+    double cosDeclination;
+    double tanDeclination;
+    double distance; // relative earth-sun distance dr
+};
+
+const std::array<TSunOfDay, kDaysInYear + 1>& SunOfDays() {
+    static const auto table = [] {
+        std::array<TSunOfDay, kDaysInYear + 1> days{};
+        for (int j = 1; j <= kDaysInYear; ++j) {
+            const double declination = 0.4093 * std::sin(kTwoPi * (j + 284) / 365);
+            days[j] = {std::sin(declination), std::cos(declination), std::tan(declination),
+                       1 + 0.033 * std::cos(kTwoPi * j / 365)};
+        }
+        return days;
+    }();
+    return table;
+}
+
+double SunsetHourAngle(double tanLatitude, const TSunOfDay& sun) {
+    const double x = -tanLatitude * sun.tanDeclination;
+    if (x > 1)
+        return 0;
+    if (x < -1)
+        return kPi;
+    return std::acos(x);
+}
+
+double SaturationVapourPressure(double t) {
+    return 0.6108 * std::exp(17.27 * t / (t + 237.3));
+}
+
+// The meteo series step from month to month, so most days repeat the day before: a costly
+// function of one of them is evaluated again only when its argument changes.
+template <double (*F)(double)>
+class TLastResult {
+public:
+    double operator()(double x) {
+        if (x != argument) {
+            argument = x;
+            result = F(x);
+        }
+        return result;
+    }
+
+private:
+    double argument = std::numeric_limits<double>::quiet_NaN();
+    double result = 0;
+};
+
+// ln(67.75 z - 5.42) of the logarithmic wind profile, checked before anything divides by it.
+double WindProfileLog(double height) {
+    const double argument = 67.75 * height - 5.42;
+    if (!(argument > 0))
+        throw TCalcError("Invalid floating point operation");
+    const double log = std::log(argument);
+    if (log == 0)
+        throw TCalcError("Floating point division by zero");
+    return log;
+}
+
+// The month factor F = max(TD - 0.0123 Pm, 0.1)^0.76 of the Hargreaves method, per month 1..12.
+std::array<double, 13> HargreavesMonthFactors(const TMeteo& meteo) {
+    std::array<double, 13> factors{};
+    for (int m = 1; m <= 12; ++m) {
+        const double td = meteo.Tmax.MonthAverage(m) - meteo.Tmin.MonthAverage(m);
+        const double x = td - 0.0123 * meteo.Precipitation.MonthSum(m);
+        factors[m] = x > 0.1 ? std::pow(x, 0.76) : std::pow(0.1, 0.76);
+    }
+    return factors;
+}
+
+double AirPressureRatio(double tk, double altitude) {
+    return std::pow((tk - 0.0065 * altitude) / tk, 5.256);
+}
+
+} // namespace
+
+double LatitudeRadians(const TGeneral& general) {
+    double latitude = general.Hemisphere == "South" ? -general.Latitude : general.Latitude;
+    if (latitude == 0)
+        latitude = 0.0001;
+    // degrees.minutes: the fraction holds minutes, both parts keep the sign.
+    const double degrees = std::trunc(latitude);
+    const double minutes = (latitude - degrees) * 100;
+    return (degrees + minutes / 60) * kRadiansPerDegree;
+}
+
+double CalcMaxSunshine(const TGeneral& general, int day) {
+    const double tanLatitude = std::tan(LatitudeRadians(general));
+    return kHoursPerRadian * SunsetHourAngle(tanLatitude, SunOfDays()[day]);
+}
+
+double WindAt2m(double windSpeed, double height) {
+    if (height == 2)
+        return windSpeed;
+    return windSpeed * 4.868 / WindProfileLog(height);
+}
+
+double ModPenmanAdjustment(double windRatio, double rhMax, double uDay, double rsPrime) {
+    if (!std::isfinite(windRatio) || !std::isfinite(rhMax) || !std::isfinite(uDay) ||
+        !std::isfinite(rsPrime))
+        return std::numeric_limits<double>::quiet_NaN();
+    const TAxisPoint r = RatioAxis(windRatio);
+    const TAxisPoint h = RhMaxAxis(rhMax);
+    const TAxisPoint u = UdayAxis(uDay);
+    const TAxisPoint s = RsAxis(rsPrime);
+    const int hs[2] = {h.low, h.high};
+    const int us[2] = {u.low, u.high};
+    const int ss[2] = {s.low, s.high};
+    // Along the ratio first, then RHmax, then Uday, then Rs'.
+    double alongRatio[2][2][2];
+    for (int i = 0; i < 2; ++i)
+        for (int j = 0; j < 2; ++j)
+            for (int k = 0; k < 2; ++k)
+                alongRatio[i][j][k] = Lerp(kAdjustment[r.low][hs[i]][us[j]][ss[k]],
+                                           kAdjustment[r.high][hs[i]][us[j]][ss[k]], r.fraction);
+    double alongRh[2][2];
+    for (int j = 0; j < 2; ++j)
+        for (int k = 0; k < 2; ++k)
+            alongRh[j][k] = Lerp(alongRatio[0][j][k], alongRatio[1][j][k], h.fraction);
+    double alongWind[2];
+    for (int k = 0; k < 2; ++k)
+        alongWind[k] = Lerp(alongRh[0][k], alongRh[1][k], u.fraction);
+    return Lerp(alongWind[0], alongWind[1], s.fraction);
+}
+
+void CalcET0(TAllData& allData) {
+    const TGeneral& general = allData.General;
+    TMeteo& meteo = allData.Meteo;
+    const double latitude = LatitudeRadians(general);
+    const double sinLatitude = std::sin(latitude);
+    const double cosLatitude = std::cos(latitude);
+    const double tanLatitude = std::tan(latitude);
+    const double altitude = general.Altitude;
+    const double windHeight = meteo.WindHeight;
+    const double windLog = windHeight == 2 ? 1 : WindProfileLog(windHeight);
+    const std::array<double, 13> hargreavesFactor = HargreavesMonthFactors(meteo);
+    const auto& sunOfDays = SunOfDays();
+    TLastResult<SaturationVapourPressure> e0OfTmean, e0OfTmax, e0OfTmin;
+
+    double lastTk = std::numeric_limits<double>::quiet_NaN();
+    double pressureRatio = 0;
+
+    for (int day = 1; day <= kDaysInYear; ++day) {
+        // Astronomy.
+        const TSunOfDay& sun = sunOfDays[day];
+        const double omega = SunsetHourAngle(tanLatitude, sun);
+        const double maxSunshine = kHoursPerRadian * omega;
+        const double geometry = omega * sinLatitude * sun.sinDeclination +
+                                cosLatitude * sun.cosDeclination * std::sin(omega);
+        const double ra = 435.2 * sun.distance * geometry;
+        const double raPrime = 430.7 * sun.distance * geometry;
+        const double raMJ = 0.0864 * ra;
+        if (maxSunshine == 0)
+            throw TCalcError("Floating point division by zero");
+        const double relativeSunshine = meteo.Sunshine.GetDay(day) / maxSunshine;
+        const double angstrom = 0.25 + 0.5 * relativeSunshine;
+
+        // Temperature and vapour pressure.
+        const double tmax = meteo.Tmax.GetDay(day);
+        const double tmin = meteo.Tmin.GetDay(day);
+        const double tmean = (tmax + tmin) * 0.5;
+        const double tk = tmean + 273.16;
+        const double e0Mean = e0OfTmean(tmean);
+        const double e0Max = e0OfTmax(tmax);
+        const double e0Min = e0OfTmin(tmin);
+        const double es = (e0Max + e0Min) / 2;
+        const double rhMean = meteo.RHmean.GetDay(day);
+        const double ea = rhMean / (50 / e0Max + 50 / e0Min);
+        const double ed = rhMean * e0Mean / 100;
+        const double slopeBase = (tmean + 237.3) * (tmean + 237.3);
+        const double slopeModPenman = 4098 * e0Mean / slopeBase;
+        const double slopeMonteith = 4098 * es / slopeBase;
+
+        // Wind, and the defaults that stay in the meteo data.
+        const double windSpeed = meteo.WindSpeed.GetDay(day);
+        const double u2 = windHeight == 2 ? windSpeed : windSpeed * 4.868 / windLog;
+        double ratio = meteo.WindRatio.GetDay(day);
+        if (ratio == 0) {
+            ratio = 2.0;
+            meteo.WindRatio.SetDay(day, ratio);
+        }
+        const double uDay = u2 * 2 * ratio / (ratio + 1);
+        double rhMax = meteo.RHmax.GetDay(day);
+        if (rhMax == 0) {
+            rhMax = (rhMean + 100) * 0.5;
+            meteo.RHmax.SetDay(day, rhMax);
+        }
+
+        if (tk != lastTk) {
+            lastTk = tk;
+            pressureRatio = AirPressureRatio(tk, altitude);
+        }
+        const double gamma = 0.000659 * (101.3 * pressureRatio);
+        const double tk4 = tk * tk * tk * tk;
+        const double cloudiness = 0.1 + 0.9 * relativeSunshine;
+        const auto netLongWave = [&](double e) {
+            return kStefanBoltzmann * tk4 * (0.34 - 0.139 * std::sqrt(e)) * cloudiness;
+        };
+
+        // Penman-Monteith.
+        const double rn = (0.77 * (angstrom * ra) - netLongWave(ea)) * kWattsToMm;
+        const double d = slopeMonteith + gamma * (1 + 0.34 * u2);
+        const double penmanMonteith =
+            (slopeMonteith / d) * rn + (gamma / d) * (900 / tk) * u2 * (es - ea);
+
+        // FAO Modified Penman.
+        const double rsPrime = angstrom * raPrime * kWattsToMm;
+        const double rnPrime = 0.75 * rsPrime - kWattsToMm * netLongWave(ed);
+        const double w = slopeModPenman / (slopeModPenman + gamma);
+        const double windFunction = 0.27 + u2 * 0.0027 * 86.4;
+        const double c = ModPenmanAdjustment(ratio, rhMax, uDay, rsPrime);
+        const double modPenman = c * (w * rnPrime + (1 - w) * windFunction * (e0Mean - ed) * 10);
+
+        // Modified Hargreaves.
+        const double hargreaves =
+            0.0013 * raMJ * 0.408 * (tmean + 17) * hargreavesFactor[MonthOfDay(day)];
+
+        if (!std::isfinite(penmanMonteith) || !std::isfinite(modPenman) ||
+            !std::isfinite(hargreaves))
+            throw TCalcError("Invalid floating point operation");
+        allData.ET0PenmanMonteith.SetDay(day, penmanMonteith);
+        allData.ET0ModPenman.SetDay(day, modPenman);
+        allData.ET0Hargreaves.SetDay(day, hargreaves);
+    }
+}
