@@ -48,38 +48,39 @@ struct TAxisPoint {
     double fraction;
 };
 
-// Grid values are 1-based in the rules below; k stays a double so no value overflows an int.
+// Whole part toward zero. The arguments are finite (checked by the caller); far outside the
+// table every rule below cuts to the same edge, so clamping first changes no result.
+int WholePart(double x) {
+    return static_cast<int>(std::clamp(x, -1e9, 1e9));
+}
+
+// Grid values are 1-based in the rules below, the table from 0.
 TAxisPoint RsAxis(double rs) {
-    double k = std::trunc(rs / 3) * 3;
+    int k = WholePart(rs / 3) * 3;
     if (k <= 0)
         k = 3;
-    const double low = std::min(k / 3, 4.0);
-    const double high = std::min(k / 3 + 1, 4.0);
-    return {int(low) - 1, int(high) - 1, (rs - k) / 3};
+    return {std::min(k / 3, 4) - 1, std::min(k / 3 + 1, 4) - 1, (rs - k) / 3};
 }
 
 TAxisPoint UdayAxis(double uDay) {
     // Below 0 (no valid day-time wind) the first two columns extrapolate, as below Rs' 3.
-    const double k = std::clamp(std::trunc(uDay / 3) * 3, 0.0, 9.0);
-    const double high = std::min(k / 3 + 2, 4.0);
-    return {int(k / 3 + 1) - 1, int(high) - 1, (uDay - k) / 3};
+    const int k = std::clamp(WholePart(uDay / 3) * 3, 0, 9);
+    return {k / 3, std::min(k / 3 + 2, 4) - 1, (uDay - k) / 3};
 }
 
 TAxisPoint RhMaxAxis(double rhMax) {
-    double k = std::trunc(rhMax / 30) * 30;
+    int k = WholePart(rhMax / 30) * 30;
     if (k < 1)
         k = 30;
     // Above 90 % both indices stay on the 90 % row (RHmax above 119 would otherwise leave it).
-    const double low = std::min(k / 30, 3.0);
-    const double high = std::min(k / 30 + 1, 3.0);
-    return {int(low) - 1, int(high) - 1, (rhMax - k) / 30};
+    return {std::min(k / 30, 3) - 1, std::min(k / 30 + 1, 3) - 1, (rhMax - k) / 30};
 }
 
 TAxisPoint RatioAxis(double ratio) {
-    double k = std::trunc(ratio);
+    int k = WholePart(ratio);
     if (k <= 0)
         k = 1;
-    return {int(std::min(k, 4.0)) - 1, int(std::min(k + 1, 4.0)) - 1, ratio - k};
+    return {std::min(k, 4) - 1, std::min(k + 1, 4) - 1, ratio - k};
 }
 
 double Lerp(double low, double high, double fraction) {
@@ -108,13 +109,20 @@ const std::array<TSunOfDay, kDaysInYear + 1>& SunOfDays() {
     return table;
 }
 
-double SunsetHourAngle(double tanLatitude, const TSunOfDay& sun) {
+// The sunset hour angle ws from x = -tan(latitude) tan(declination), with its sine.
+struct TSunset {
+    double angle;
+    double sine;
+};
+
+TSunset Sunset(double tanLatitude, const TSunOfDay& sun) {
     const double x = -tanLatitude * sun.tanDeclination;
     if (x > 1)
-        return 0;
+        return {0, 0};
     if (x < -1)
-        return kPi;
-    return std::acos(x);
+        return {kPi, 0};
+    // sin(acos x), without a second trigonometric call and accurate near |x| = 1.
+    return {std::acos(x), std::sqrt((1 - x) * (1 + x))};
 }
 
 double SaturationVapourPressure(double t) {
@@ -179,7 +187,7 @@ double LatitudeRadians(const TGeneral& general) {
 
 double CalcMaxSunshine(const TGeneral& general, int day) {
     const double tanLatitude = std::tan(LatitudeRadians(general));
-    return kHoursPerRadian * SunsetHourAngle(tanLatitude, SunOfDays()[day]);
+    return kHoursPerRadian * Sunset(tanLatitude, SunOfDays()[day]).angle;
 }
 
 double WindAt2m(double windSpeed, double height) {
@@ -236,10 +244,10 @@ void CalcET0(TAllData& allData) {
     for (int day = 1; day <= kDaysInYear; ++day) {
         // Astronomy.
         const TSunOfDay& sun = sunOfDays[day];
-        const double omega = SunsetHourAngle(tanLatitude, sun);
-        const double maxSunshine = kHoursPerRadian * omega;
-        const double geometry = omega * sinLatitude * sun.sinDeclination +
-                                cosLatitude * sun.cosDeclination * std::sin(omega);
+        const TSunset sunset = Sunset(tanLatitude, sun);
+        const double maxSunshine = kHoursPerRadian * sunset.angle;
+        const double geometry = sunset.angle * sinLatitude * sun.sinDeclination +
+                                cosLatitude * sun.cosDeclination * sunset.sine;
         const double ra = 435.2 * sun.distance * geometry;
         const double raPrime = 430.7 * sun.distance * geometry;
         const double raMJ = 0.0864 * ra;
