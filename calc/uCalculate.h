@@ -4,3 +4,4 @@
 // series. They keep no state of their own.
 
 #include "calc/uReferenceET.h"
+#include "calc/uReferenceETTable.h"

@@ -1,5 +1,6 @@
 #include "cli/cliCommands.h"
 
+#include "cli/cliEt0.h"
 #include "cli/cliShowMake.h"
 #include "core/cUserMessages.h"
 
@@ -48,6 +49,9 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
         ->required();
     make->add_option("OUT", makeOut, "data file to write")->required();
 
+    TEt0Options et0Options;
+    auto* et0 = AddEt0Command(app, et0Options);
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -59,5 +63,7 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
         return ShowFile(showPath, out, err);
     if (*make)
         return MakeFile(makeJson, makeOut, err);
+    if (*et0)
+        return RunEt0(et0Options, out, err);
     return kExitUsage;
 }

@@ -2,6 +2,7 @@
 
 #include "cli/cliCommands.h"
 #include "cli/cliJsonRecords.h"
+#include "cli/cliProject.h"
 #include "core/cError.h"
 #include "core/cFileIO.h"
 #include "core/cGuiSettings.h"
@@ -101,7 +102,7 @@ int ShowFile(const std::string& path, std::ostream& out, std::ostream& err) {
         return kExitUsage;
     }
     if (!FileExists(path)) {
-        err << "Cannot open file \"" << path << "\". No such file\n";
+        err << NoSuchFileMessage(path) << '\n';
         return kExitBadData;
     }
     TJson json;

@@ -298,3 +298,34 @@ TEST(ReferenceET, AnImpossibleDayEndsTheRunAndKeepsTheDaysBefore) {
     low.Meteo.WindHeight = 0.05; // below the wind profile's range
     EXPECT_THROW(CalcET0(low), TCalcError);
 }
+
+TEST(ReferenceETTable, RowsFollowTheCalculationPeriod) {
+    TAllData data;
+    for (int day = 1; day <= 365; ++day) {
+        data.ET0PenmanMonteith.SetDay(day, day);
+        data.ET0Hargreaves.SetDay(day, 2);
+    }
+    data.GuiSettings.SetOtherPeriod(10);
+    TET0PeriodTable table = BuildET0PeriodTable(data);
+    EXPECT_EQ(table.PeriodName, "10 days");
+    ASSERT_EQ(table.Rows.size(), 36u);
+    const TET0PeriodRow& last = table.Rows.back();
+    EXPECT_EQ(last.Label, "17/12 (36)");
+    EXPECT_EQ(last.FirstDay, 351);
+    EXPECT_EQ(last.Days, 15);
+    EXPECT_EQ(last.Sum[0], (351 + 365) * 15 / 2);
+    EXPECT_EQ(last.Mean[0], 358);
+    EXPECT_EQ(last.Sum[2], 30);
+    EXPECT_EQ(last.Mean[1], 0);
+    EXPECT_EQ(table.YearTotal[0], 365 * 366 / 2);
+    EXPECT_EQ(table.YearTotal[2], 730);
+
+    data.GuiSettings.SetPeriodKind(3);
+    table = BuildET0PeriodTable(data);
+    ASSERT_EQ(table.Rows.size(), 12u);
+    EXPECT_EQ(table.Rows[1].Label, "Feb (2)");
+    EXPECT_EQ(table.Rows[1].FirstDay, 32);
+    EXPECT_EQ(table.Rows[1].Days, 28);
+    EXPECT_EQ(table.Rows[1].Sum[0], (32 + 59) * 28 / 2);
+    EXPECT_EQ(table.Rows[1].Mean[2], 2);
+}
