@@ -129,24 +129,6 @@ double SaturationVapourPressure(double t) {
     return 0.6108 * std::exp(17.27 * t / (t + 237.3));
 }
 
-// The meteo series step from month to month, so most days repeat the day before: a costly
-// function of one of them is evaluated again only when its argument changes.
-template <double (*F)(double)>
-class TLastResult {
-public:
-    double operator()(double x) {
-        if (x != argument) {
-            argument = x;
-            result = F(x);
-        }
-        return result;
-    }
-
-private:
-    double argument = std::numeric_limits<double>::quiet_NaN();
-    double result = 0;
-};
-
 // ln(67.75 z - 5.42) of the logarithmic wind profile, checked before anything divides by it.
 double WindProfileLog(double height) {
     const double argument = 67.75 * height - 5.42;
@@ -173,6 +155,109 @@ double AirPressureRatio(double tk, double altitude) {
     return std::pow((tk - 0.0065 * altitude) / tk, 5.256);
 }
 
+// c interpolated along the ratio, RHmax and Uday axes for each of the four Rs' columns; the
+// Rs' step comes last, so a day whose weather repeats the day before needs only that step.
+std::array<double, 4> AdjustmentColumns(double windRatio, double rhMax, double uDay) {
+    std::array<double, 4> columns;
+    if (!std::isfinite(windRatio) || !std::isfinite(rhMax) || !std::isfinite(uDay)) {
+        columns.fill(std::numeric_limits<double>::quiet_NaN());
+        return columns;
+    }
+    const TAxisPoint r = RatioAxis(windRatio);
+    const TAxisPoint h = RhMaxAxis(rhMax);
+    const TAxisPoint u = UdayAxis(uDay);
+    const int hs[2] = {h.low, h.high};
+    const int us[2] = {u.low, u.high};
+    for (int s = 0; s < 4; ++s) {
+        // Along the ratio first, then RHmax, then Uday.
+        double alongRatio[2][2];
+        for (int i = 0; i < 2; ++i)
+            for (int j = 0; j < 2; ++j)
+                alongRatio[i][j] = Lerp(kAdjustment[r.low][hs[i]][us[j]][s],
+                                        kAdjustment[r.high][hs[i]][us[j]][s], r.fraction);
+        double alongRh[2];
+        for (int j = 0; j < 2; ++j)
+            alongRh[j] = Lerp(alongRatio[0][j], alongRatio[1][j], h.fraction);
+        columns[s] = Lerp(alongRh[0], alongRh[1], u.fraction);
+    }
+    return columns;
+}
+
+double AdjustmentAt(const std::array<double, 4>& columns, double rsPrime) {
+    if (!std::isfinite(rsPrime))
+        return std::numeric_limits<double>::quiet_NaN();
+    const TAxisPoint s = RsAxis(rsPrime);
+    return Lerp(columns[s.low], columns[s.high], s.fraction);
+}
+
+struct TSite {
+    double altitude;
+    double windHeight;
+    double windLog; // ln(67.75 z - 5.42), unused at 2 m
+};
+
+// The meteo values of a day as read from the series.
+struct TWeatherInput {
+    double tmax, tmin, rhMean, rhMax, windSpeed, windRatio;
+    bool operator==(const TWeatherInput&) const = default;
+};
+
+// Everything of a day that follows from its weather alone, not from the sun. The meteo series
+// step from month to month, so a day that repeats the day before takes these values over.
+class TDayWeather {
+public:
+    double tmean = 0;
+    double ratio = 0;                      // wind ratio with its default
+    double rhMax = 0;                      // RHmax with its default
+    double longWaveEa = 0, longWaveEd = 0; // net long-wave term without its sunshine factor
+    double radiationWeightMonteith = 0;    // slope / D
+    double aerodynamic = 0;                // the wind and vapour term of Penman-Monteith
+    double radiationWeightPenman = 0;      // W
+    double windTerm = 0;                   // (1 - W) f(u) (e0 - ed) 10
+    std::array<double, 4> adjustmentColumns{};
+
+    void Update(const TWeatherInput& in, const TSite& site) {
+        if (valid && in == input)
+            return;
+        input = in;
+        valid = true;
+        tmean = (in.tmax + in.tmin) * 0.5;
+        const double tk = tmean + 273.16;
+        const double e0Mean = SaturationVapourPressure(tmean);
+        const double e0Max = SaturationVapourPressure(in.tmax);
+        const double e0Min = SaturationVapourPressure(in.tmin);
+        const double es = (e0Max + e0Min) / 2;
+        const double ea = in.rhMean / (50 / e0Max + 50 / e0Min);
+        const double ed = in.rhMean * e0Mean / 100;
+        const double slopeBase = (tmean + 237.3) * (tmean + 237.3);
+        const double slopeModPenman = 4098 * e0Mean / slopeBase;
+        const double slopeMonteith = 4098 * es / slopeBase; // es, not e0(Tmean)
+
+        const double u2 = site.windHeight == 2 ? in.windSpeed : in.windSpeed * 4.868 / site.windLog;
+        ratio = in.windRatio == 0 ? 2.0 : in.windRatio;
+        const double uDay = u2 * 2 * ratio / (ratio + 1);
+        rhMax = in.rhMax == 0 ? (in.rhMean + 100) * 0.5 : in.rhMax;
+
+        const double gamma = 0.000659 * (101.3 * AirPressureRatio(tk, site.altitude));
+        const double radiation = kStefanBoltzmann * (tk * tk * tk * tk);
+        longWaveEa = radiation * (0.34 - 0.139 * std::sqrt(ea));
+        longWaveEd = radiation * (0.34 - 0.139 * std::sqrt(ed));
+
+        const double d = slopeMonteith + gamma * (1 + 0.34 * u2);
+        radiationWeightMonteith = slopeMonteith / d;
+        aerodynamic = (gamma / d) * (900 / tk) * u2 * (es - ea);
+
+        radiationWeightPenman = slopeModPenman / (slopeModPenman + gamma);
+        const double windFunction = 0.27 + u2 * 0.0027 * 86.4;
+        windTerm = (1 - radiationWeightPenman) * windFunction * (e0Mean - ed) * 10;
+        adjustmentColumns = AdjustmentColumns(ratio, rhMax, uDay);
+    }
+
+private:
+    TWeatherInput input{};
+    bool valid = false;
+};
+
 } // namespace
 
 double LatitudeRadians(const TGeneral& general) {
@@ -197,31 +282,7 @@ double WindAt2m(double windSpeed, double height) {
 }
 
 double ModPenmanAdjustment(double windRatio, double rhMax, double uDay, double rsPrime) {
-    if (!std::isfinite(windRatio) || !std::isfinite(rhMax) || !std::isfinite(uDay) ||
-        !std::isfinite(rsPrime))
-        return std::numeric_limits<double>::quiet_NaN();
-    const TAxisPoint r = RatioAxis(windRatio);
-    const TAxisPoint h = RhMaxAxis(rhMax);
-    const TAxisPoint u = UdayAxis(uDay);
-    const TAxisPoint s = RsAxis(rsPrime);
-    const int hs[2] = {h.low, h.high};
-    const int us[2] = {u.low, u.high};
-    const int ss[2] = {s.low, s.high};
-    // Along the ratio first, then RHmax, then Uday, then Rs'.
-    double alongRatio[2][2][2];
-    for (int i = 0; i < 2; ++i)
-        for (int j = 0; j < 2; ++j)
-            for (int k = 0; k < 2; ++k)
-                alongRatio[i][j][k] = Lerp(kAdjustment[r.low][hs[i]][us[j]][ss[k]],
-                                           kAdjustment[r.high][hs[i]][us[j]][ss[k]], r.fraction);
-    double alongRh[2][2];
-    for (int j = 0; j < 2; ++j)
-        for (int k = 0; k < 2; ++k)
-            alongRh[j][k] = Lerp(alongRatio[0][j][k], alongRatio[1][j][k], h.fraction);
-    double alongWind[2];
-    for (int k = 0; k < 2; ++k)
-        alongWind[k] = Lerp(alongRh[0][k], alongRh[1][k], u.fraction);
-    return Lerp(alongWind[0], alongWind[1], s.fraction);
+    return AdjustmentAt(AdjustmentColumns(windRatio, rhMax, uDay), rsPrime);
 }
 
 void CalcET0(TAllData& allData) {
@@ -231,15 +292,11 @@ void CalcET0(TAllData& allData) {
     const double sinLatitude = std::sin(latitude);
     const double cosLatitude = std::cos(latitude);
     const double tanLatitude = std::tan(latitude);
-    const double altitude = general.Altitude;
-    const double windHeight = meteo.WindHeight;
-    const double windLog = windHeight == 2 ? 1 : WindProfileLog(windHeight);
+    const TSite site{general.Altitude, meteo.WindHeight,
+                     meteo.WindHeight == 2 ? 1 : WindProfileLog(meteo.WindHeight)};
     const std::array<double, 13> hargreavesFactor = HargreavesMonthFactors(meteo);
     const auto& sunOfDays = SunOfDays();
-    TLastResult<SaturationVapourPressure> e0OfTmean, e0OfTmax, e0OfTmin;
-
-    double lastTk = std::numeric_limits<double>::quiet_NaN();
-    double pressureRatio = 0;
+    TDayWeather weather;
 
     for (int day = 1; day <= kDaysInYear; ++day) {
         // Astronomy.
@@ -255,66 +312,31 @@ void CalcET0(TAllData& allData) {
             throw TCalcError("Floating point division by zero");
         const double relativeSunshine = meteo.Sunshine.GetDay(day) / maxSunshine;
         const double angstrom = 0.25 + 0.5 * relativeSunshine;
-
-        // Temperature and vapour pressure.
-        const double tmax = meteo.Tmax.GetDay(day);
-        const double tmin = meteo.Tmin.GetDay(day);
-        const double tmean = (tmax + tmin) * 0.5;
-        const double tk = tmean + 273.16;
-        const double e0Mean = e0OfTmean(tmean);
-        const double e0Max = e0OfTmax(tmax);
-        const double e0Min = e0OfTmin(tmin);
-        const double es = (e0Max + e0Min) / 2;
-        const double rhMean = meteo.RHmean.GetDay(day);
-        const double ea = rhMean / (50 / e0Max + 50 / e0Min);
-        const double ed = rhMean * e0Mean / 100;
-        const double slopeBase = (tmean + 237.3) * (tmean + 237.3);
-        const double slopeModPenman = 4098 * e0Mean / slopeBase;
-        const double slopeMonteith = 4098 * es / slopeBase;
-
-        // Wind, and the defaults that stay in the meteo data.
-        const double windSpeed = meteo.WindSpeed.GetDay(day);
-        const double u2 = windHeight == 2 ? windSpeed : windSpeed * 4.868 / windLog;
-        double ratio = meteo.WindRatio.GetDay(day);
-        if (ratio == 0) {
-            ratio = 2.0;
-            meteo.WindRatio.SetDay(day, ratio);
-        }
-        const double uDay = u2 * 2 * ratio / (ratio + 1);
-        double rhMax = meteo.RHmax.GetDay(day);
-        if (rhMax == 0) {
-            rhMax = (rhMean + 100) * 0.5;
-            meteo.RHmax.SetDay(day, rhMax);
-        }
-
-        if (tk != lastTk) {
-            lastTk = tk;
-            pressureRatio = AirPressureRatio(tk, altitude);
-        }
-        const double gamma = 0.000659 * (101.3 * pressureRatio);
-        const double tk4 = tk * tk * tk * tk;
         const double cloudiness = 0.1 + 0.9 * relativeSunshine;
-        const auto netLongWave = [&](double e) {
-            return kStefanBoltzmann * tk4 * (0.34 - 0.139 * std::sqrt(e)) * cloudiness;
-        };
+
+        // The weather of the day, with the defaults that stay in the meteo data.
+        const TWeatherInput input{meteo.Tmax.GetDay(day),      meteo.Tmin.GetDay(day),
+                                  meteo.RHmean.GetDay(day),    meteo.RHmax.GetDay(day),
+                                  meteo.WindSpeed.GetDay(day), meteo.WindRatio.GetDay(day)};
+        weather.Update(input, site);
+        if (input.windRatio == 0)
+            meteo.WindRatio.SetDay(day, weather.ratio);
+        if (input.rhMax == 0)
+            meteo.RHmax.SetDay(day, weather.rhMax);
 
         // Penman-Monteith.
-        const double rn = (0.77 * (angstrom * ra) - netLongWave(ea)) * kWattsToMm;
-        const double d = slopeMonteith + gamma * (1 + 0.34 * u2);
-        const double penmanMonteith =
-            (slopeMonteith / d) * rn + (gamma / d) * (900 / tk) * u2 * (es - ea);
+        const double rn = (0.77 * (angstrom * ra) - weather.longWaveEa * cloudiness) * kWattsToMm;
+        const double penmanMonteith = weather.radiationWeightMonteith * rn + weather.aerodynamic;
 
         // FAO Modified Penman.
         const double rsPrime = angstrom * raPrime * kWattsToMm;
-        const double rnPrime = 0.75 * rsPrime - kWattsToMm * netLongWave(ed);
-        const double w = slopeModPenman / (slopeModPenman + gamma);
-        const double windFunction = 0.27 + u2 * 0.0027 * 86.4;
-        const double c = ModPenmanAdjustment(ratio, rhMax, uDay, rsPrime);
-        const double modPenman = c * (w * rnPrime + (1 - w) * windFunction * (e0Mean - ed) * 10);
+        const double rnPrime = 0.75 * rsPrime - kWattsToMm * (weather.longWaveEd * cloudiness);
+        const double c = AdjustmentAt(weather.adjustmentColumns, rsPrime);
+        const double modPenman = c * (weather.radiationWeightPenman * rnPrime + weather.windTerm);
 
         // Modified Hargreaves.
         const double hargreaves =
-            0.0013 * raMJ * 0.408 * (tmean + 17) * hargreavesFactor[MonthOfDay(day)];
+            0.0013 * raMJ * 0.408 * (weather.tmean + 17) * hargreavesFactor[MonthOfDay(day)];
 
         if (!std::isfinite(penmanMonteith) || !std::isfinite(modPenman) ||
             !std::isfinite(hargreaves))
