@@ -50,7 +50,9 @@ struct TExpectedDay {
 };
 
 // One day worked through from the published formulas, independently of the code under test.
-// The adjustment factor c is passed in: it is checked against the table on its own below.
+// The adjustment factor c is passed in (checked against the table on its own below); without it
+// the table lookup of the code is used with the day's worked-out arguments.
+constexpr double kLookUpC = -1;
 TExpectedDay WorkedDay(const TAllData& data, int j, double c) {
     const TMeteo& m = data.Meteo;
     // Latitude 37.25 North is 37 degrees 25 minutes.
@@ -93,6 +95,11 @@ TExpectedDay WorkedDay(const TAllData& data, int j, double c) {
     const double rnPrime = 0.75 * rsPrime - 0.0353 * rnl(ed);
     const double w = slope1 / (slope1 + gamma);
     const double fu = 0.27 * (1 + u2 * 86.4 / 100); // U2 in km/day
+    if (c == kLookUpC) {
+        const double ratio = m.WindRatio.GetDay(j) == 0 ? 2 : m.WindRatio.GetDay(j);
+        const double rhMax = m.RHmax.GetDay(j) == 0 ? (rh + 100) / 2 : m.RHmax.GetDay(j);
+        c = ModPenmanAdjustment(ratio, rhMax, u2 * 2 * ratio / (ratio + 1), rsPrime);
+    }
     day.modPenman = c * (w * rnPrime + (1 - w) * fu * (e0(tmean) - ed) * 10);
 
     const int month = TYearData::MonthOfDay(j);
@@ -220,6 +227,40 @@ TEST(ReferenceET, EachMethodMatchesTheWorkedDay) {
         ExpectRelative(data.ET0PenmanMonteith.GetDay(day), expected.penmanMonteith, 1e-9, "PM");
         ExpectRelative(data.ET0Hargreaves.GetDay(day), expected.hargreaves, 1e-9, "Hargreaves");
     }
+}
+
+TEST(ReferenceET, EveryDayMatchesTheFormulasWithMonthlyAndWithDailyWeather) {
+    for (bool daily : {false, true}) {
+        TAllData data;
+        FillSite(data);
+        if (daily) // weather that changes from one day to the next
+            for (int day = 1; day <= 365; ++day) {
+                const double wobble = 0.1 * (day % 5);
+                data.Meteo.Tmax.SetDay(day, data.Meteo.Tmax.GetDay(day) + wobble);
+                data.Meteo.RHmean.SetDay(day, data.Meteo.RHmean.GetDay(day) - wobble);
+                data.Meteo.WindSpeed.SetDay(day, data.Meteo.WindSpeed.GetDay(day) + wobble);
+            }
+        TAllData original;
+        FillSite(original);
+        original.Meteo = data.Meteo; // the inputs before the defaults are written back
+        CalcET0(data);
+        for (int day = 1; day <= 365; ++day) {
+            const TExpectedDay expected = WorkedDay(original, day, kLookUpC);
+            ExpectRelative(data.ET0PenmanMonteith.GetDay(day), expected.penmanMonteith, 1e-9, "PM");
+            ExpectRelative(data.ET0ModPenman.GetDay(day), expected.modPenman, 1e-9, "ModPenman");
+            ExpectRelative(data.ET0Hargreaves.GetDay(day), expected.hargreaves, 1e-9, "Hargreaves");
+        }
+    }
+}
+
+TEST(ReferenceET, YearTotalsOfTheExampleSiteStayAsAccepted) {
+    // Our own accepted output: any change to the calculation shows here first.
+    TAllData data;
+    FillSite(data);
+    CalcET0(data);
+    ExpectRelative(data.ET0PenmanMonteith.SumRange(1, 365), 1467.3817365783, 1e-12, "PM");
+    ExpectRelative(data.ET0ModPenman.SumRange(1, 365), 1768.24834678219, 1e-12, "ModPenman");
+    ExpectRelative(data.ET0Hargreaves.SumRange(1, 365), 1578.34192578574, 1e-12, "Hargreaves");
 }
 
 TEST(ReferenceET, DefaultsAreWrittenBackAndTheWindSeriesIsLeftAlone) {
