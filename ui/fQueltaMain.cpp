@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -25,14 +26,28 @@ QAction* MakeAction(QObject* owner, const char* name, const char* caption) {
     return action;
 }
 
+// The value boxes are narrow: a text too long for its box ends in "..." (the hint shows it all).
+class TValueLabel : public QLabel {
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        drawFrame(&painter);
+        const QRect box = contentsRect().adjusted(4, 0, -4, 0);
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter,
+                         fontMetrics().elidedText(text(), Qt::ElideRight, box.width()));
+    }
+};
+
 QLabel* ValueLabel(const char* name) {
-    auto* label = new QLabel;
+    auto* label = new TValueLabel;
     label->setObjectName(QString::fromUtf8(name));
     QFont bold = label->font();
     bold.setBold(true);
     label->setFont(bold);
     label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     label->setFixedWidth(260);
+    label->setMinimumHeight(label->fontMetrics().height() + 8);
     label->setAutoFillBackground(true);
     label->setBackgroundRole(QPalette::Base);
     return label;

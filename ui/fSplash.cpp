@@ -39,7 +39,7 @@ void TfrmSplash::paintEvent(QPaintEvent*) {
     const int line = (kHeight - kPictureHeight) / 4;
     const QStringList lines{QStringLiteral("Quelta: irrigation planning"),
                             QStringLiteral("Crop water and irrigation water requirements"),
-                            QStringLiteral("Water balance strategies with the groundwater")};
+                            QStringLiteral("Water balance strategies for irrigated areas")};
     for (int i = 0; i < lines.size(); ++i) {
         if (i == 1)
             painter.setFont(font());

@@ -1,11 +1,27 @@
 #include "ui/uStartUp.h"
 
-#include "ui/fQueltaMain.h"
 #include "ui/fSplash.h"
 #include "ui/platform/pDesktop.h"
 #include "ui/platform/pSingleInstance.h"
 
 #include <QApplication>
+
+std::unique_ptr<TfrmQueltaMain> OpenMainWindow(TSingleInstance& instance,
+                                               TfrmQueltaMain::TSettingsOpener openSettings) {
+    InstallDesktopServices();
+    auto* splash = new TfrmSplash;
+    splash->show();
+    splash->repaint();
+    QApplication::processEvents();
+
+    auto main = std::make_unique<TfrmQueltaMain>(std::move(openSettings));
+    main->winId();
+    instance.ReleaseLock();
+    QObject::connect(&instance, &TSingleInstance::RaiseRequested, main.get(),
+                     &TfrmQueltaMain::BringForward);
+    main->showMaximized();
+    return main;
+}
 
 int RunQuelta(int argc, char** argv) {
     // Qt's sockets and lock files need the application object, so it comes before the guard.
@@ -16,17 +32,6 @@ int RunQuelta(int argc, char** argv) {
     if (instance.Start() != TSingleInstance::TStart::First)
         return 0; // another start is still busy, or the running instance came forward
 
-    InstallDesktopServices();
-    auto* splash = new TfrmSplash;
-    splash->show();
-    splash->repaint();
-    QApplication::processEvents();
-
-    TfrmQueltaMain main(OpenProgramSettings);
-    main.winId();
-    instance.ReleaseLock();
-    QObject::connect(&instance, &TSingleInstance::RaiseRequested, &main,
-                     &TfrmQueltaMain::BringForward);
-    main.showMaximized();
+    const auto main = OpenMainWindow(instance, OpenProgramSettings);
     return app.exec();
 }
