@@ -12,6 +12,13 @@ bool GeneralFilePresent(const TAllData& data) {
     return false;
 }
 
+bool MeteoFilePresent(const TAllData& data) {
+    if (!data.Meteo.FileName.empty())
+        return true;
+    ShowInformation("Load a Meteo file or save a new Meteo file first");
+    return false;
+}
+
 bool GeneralDataValid(const TAllData& data) {
     if (data.General.DataValid)
         return true;
@@ -19,16 +26,34 @@ bool GeneralDataValid(const TAllData& data) {
     return false;
 }
 
+bool MeteoDataValid(const TAllData& data) {
+    if (data.Meteo.DataValid)
+        return true;
+    ShowError("One or more meteo data are missing or some values are out of range");
+    return false;
+}
+
+// Report and strategy validate the meteo data first and report the general data before them.
+bool BothDataSetsValid(TAllData& data, const TValidateMeteo& validateMeteo) {
+    validateMeteo(data);
+    return GeneralDataValid(data) && MeteoDataValid(data);
+}
+
 } // namespace
 
-bool CheckCropPatternAction(TAllData& data) {
-    return GeneralFilePresent(data);
+bool CheckCropPatternAction(TAllData& data, const TValidateMeteo& validateMeteo) {
+    if (!GeneralFilePresent(data) || !MeteoFilePresent(data))
+        return false;
+    validateMeteo(data); // the pattern editor does not need valid general data
+    return MeteoDataValid(data);
 }
 
-bool CheckReportAction(TAllData& data) {
-    return GeneralFilePresent(data) && GeneralDataValid(data);
+bool CheckReportAction(TAllData& data, const TValidateMeteo& validateMeteo) {
+    return GeneralFilePresent(data) && MeteoFilePresent(data) &&
+           BothDataSetsValid(data, validateMeteo);
 }
 
-bool CheckStrategyAction(TAllData& data) {
-    return GeneralFilePresent(data) && GeneralDataValid(data);
+bool CheckStrategyAction(TAllData& data, const TValidateMeteo& validateMeteo) {
+    return GeneralFilePresent(data) && MeteoFilePresent(data) &&
+           BothDataSetsValid(data, validateMeteo);
 }

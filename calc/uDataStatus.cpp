@@ -23,5 +23,6 @@ TDataStatus DataStatus(const TAllData& data) {
     s.IrrigableArea = units.FormatValue(QuantityKind::Area, general.IrrigableArea);
     s.ApplInterval = std::to_string(general.ApplInterval);
     s.MeanDepth = units.FormatValue(QuantityKind::Depth, general.MeanDepth);
+    s.MeteoFile = FileNamePart(data.Meteo.FileName);
     return s;
 }

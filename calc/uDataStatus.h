@@ -21,6 +21,8 @@ struct TDataStatus {
     std::string IrrigableArea;
     std::string ApplInterval;
     std::string MeanDepth;
+
+    std::string MeteoFile; // file name part; also the hint
 };
 
 TDataStatus DataStatus(const TAllData& data);

@@ -74,8 +74,9 @@ int main(int argc, char** argv) {
     splash->close();
 
     TfrmQueltaMain main([&programFolder](TGuiSettings& settings) {
-        settings.OpenProgramFolder(programFolder.path().toStdString(),
-                                   programFolder.filePath(QStringLiteral("quelta.INI")).toStdString());
+        settings.OpenProgramFolder(
+            programFolder.path().toStdString(),
+            programFolder.filePath(QStringLiteral("quelta.INI")).toStdString());
     });
     FillProject(main.AllData());
     main.resize(1024, 700);

@@ -83,7 +83,8 @@ int main(int argc, char** argv) {
     }
     const double b = Median(bare);
     const double q = Median(quelta);
-    std::printf("runs %d, medians: bare Qt window %.1f ms, Quelta main window %.1f ms, ratio %.2f\n",
-                runs, b, q, q / b);
+    std::printf(
+        "runs %d, medians: bare Qt window %.1f ms, Quelta main window %.1f ms, ratio %.2f\n", runs,
+        b, q, q / b);
     return 0;
 }

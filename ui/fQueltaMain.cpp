@@ -2,6 +2,7 @@
 
 #include "calc/uActionChecks.h"
 #include "calc/uDataStatus.h"
+#include "calc/uMeteoRanges.h"
 #include "data/cAllData.h"
 #include "ui/fAbout.h"
 #include "ui/fEditorBase.h"
@@ -62,7 +63,7 @@ void SetText(QLabel* label, const std::string& text, bool withHint = false) {
 } // namespace
 
 TfrmQueltaMain::TfrmQueltaMain(TSettingsOpener openSettings, QWidget* parent)
-    : QMainWindow(parent) {
+    : QMainWindow(parent), validateMeteo(ValidateMeteoRecord) {
     setObjectName(QStringLiteral("TfrmQueltaMain"));
     setWindowTitle(QStringLiteral("Quelta"));
     move(0, 0);
@@ -131,6 +132,7 @@ void TfrmQueltaMain::BuildMenus() {
 
 QWidget* TfrmQueltaMain::BuildStatusPanel() {
     lblGeneralFile = ValueLabel("lblGeneralFile");
+    lblMeteoFile = ValueLabel("lblMeteoFile");
     lblCountry = ValueLabel("lblCountry");
     lblRegion = ValueLabel("lblRegion");
     lblCalcPeriod = ValueLabel("lblCalcPeriod");
@@ -157,6 +159,7 @@ QWidget* TfrmQueltaMain::BuildStatusPanel() {
     };
     auto fixed = [](const char* text) { return new QLabel(QString::fromUtf8(text)); };
     add(fixed("General"), lblGeneralFile);
+    add(fixed("Meteo"), lblMeteoFile);
     grid->setRowMinimumHeight(row++, 8);
     add(fixed("Calculation period"), lblCalcPeriod);
     add(fixed("Country"), lblCountry);
@@ -197,6 +200,7 @@ void TfrmQueltaMain::RefreshDataStatus() {
     SetText(lblIrrigableArea, status.IrrigableArea);
     SetText(lblApplInterval, status.ApplInterval);
     SetText(lblMeanDepth, status.MeanDepth);
+    SetText(lblMeteoFile, status.MeteoFile, true);
 }
 
 void TfrmQueltaMain::SetEditor(TEditorSlot slot, TEditorBase* editor) {
@@ -215,24 +219,28 @@ void TfrmQueltaMain::SetStrategyWindow(std::function<void(QWidget*)> run) {
     actStrategy->setEnabled(static_cast<bool>(runStrategy));
 }
 
+void TfrmQueltaMain::SetMeteoValidation(TValidateMeteo validate) {
+    validateMeteo = std::move(validate);
+}
+
 void TfrmQueltaMain::ShowEditor(TEditorSlot slot) {
     if (TEditorBase* editor = editors[static_cast<int>(slot)])
         editor->ShowEditor();
 }
 
 void TfrmQueltaMain::CropPatternAction() {
-    if (CheckCropPatternAction(*allData))
+    if (CheckCropPatternAction(*allData, validateMeteo))
         ShowEditor(TEditorSlot::CropPattern);
 }
 
 // A failed check leaves the action as it was, so the item stays selectable.
 void TfrmQueltaMain::ReportUpdate() {
-    if (CheckReportAction(*allData))
+    if (CheckReportAction(*allData, validateMeteo))
         actReport->setEnabled(static_cast<bool>(runReport));
 }
 
 void TfrmQueltaMain::StrategyUpdate() {
-    if (CheckStrategyAction(*allData))
+    if (CheckStrategyAction(*allData, validateMeteo))
         actStrategy->setEnabled(static_cast<bool>(runStrategy));
 }
 

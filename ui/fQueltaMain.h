@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calc/uActionChecks.h"
+
 #include <QMainWindow>
 
 #include <functional>
@@ -32,6 +34,8 @@ public:
     // The report and strategy windows are made, shown modally and destroyed by run.
     void SetReportWindow(std::function<void(QWidget* owner)> run);
     void SetStrategyWindow(std::function<void(QWidget* owner)> run);
+    // The meteo editor's full range check replaces the check on the record.
+    void SetMeteoValidation(TValidateMeteo validate);
 
     // The four refreshes of the status panel, as on WM_REFRESH_MAIN.
     void RefreshDataStatus();
@@ -56,6 +60,7 @@ public:
 
     // Value labels of the data-status panel.
     QLabel* lblGeneralFile;
+    QLabel* lblMeteoFile;
     QLabel* lblCountry;
     QLabel* lblRegion;
     QLabel* lblCalcPeriod;
@@ -79,6 +84,7 @@ private:
     TEditorBase* editors[4] = {};
     std::function<void(QWidget*)> runReport;
     std::function<void(QWidget*)> runStrategy;
+    TValidateMeteo validateMeteo;
 
     void BuildMenus();
     QWidget* BuildStatusPanel();

@@ -3,6 +3,7 @@
 #include "core/cNumberFormat.h"
 #include "core/cUserMessages.h"
 #include "data/cAllData.h"
+#include "support/TestProject.h"
 #include "support/TestSupport.h"
 #include "ui/fAbout.h"
 #include "ui/fQueltaMain.h"
@@ -47,22 +48,7 @@ protected:
     }};
     TAllData& data = main.AllData();
 
-    void LoadSite() {
-        TGeneral& g = data.General;
-        g.FileName = "C:\\QUELTA\\GENERAL\\SITE.GEN";
-        g.Country = "Egypt";
-        g.Region = "Nile delta";
-        g.Description = "Irrigated area near the river with a long description";
-        g.Hemisphere = "North";
-        g.Latitude = 30.05;
-        g.Altitude = 100;
-        g.IrrigableArea = 1000;
-        g.GrossArea = 1200;
-        g.CalcPeriod = "Month";
-        g.ApplInterval = 10;
-        g.MeanDepth = 75;
-        g.DataValid = true;
-    }
+    void LoadSite() { LoadValidProject(data); }
 };
 
 } // namespace
@@ -108,6 +94,8 @@ TEST_F(MainWindow, RefreshesTheDataStatusOnItsMessageWhileShown) {
     EXPECT_EQ(Text(main.lblIrrigableArea), "1000.0");
     EXPECT_EQ(Text(main.lblApplInterval), "10");
     EXPECT_EQ(Text(main.lblMeanDepth), "75.0");
+    EXPECT_EQ(Text(main.lblMeteoFile), "cairo.mtf");
+    EXPECT_EQ(main.lblMeteoFile->toolTip().toStdString(), "cairo.mtf");
 }
 
 TEST_F(MainWindow, IgnoresItsMessageWhileHiddenButNotWhileMinimised) {
@@ -162,6 +150,28 @@ TEST_F(MainWindow, ReportMenuWithoutAGeneralFileSaysOnlyThat) {
         std::vector<std::string>{"Load a General data file or save a new General data file first"});
     EXPECT_EQ(messages.Messages()[0].Kind, TMessageKind::Information);
     EXPECT_EQ(messages.Messages()[0].Buttons, TMessageButtons::Ok);
+}
+
+TEST_F(MainWindow, ReportMenuWithAMeteoValueOutOfRangeSaysSo) {
+    LoadSite();
+    data.Meteo.WindSpeed.Fill(16);
+    OpenMenu(main.mnuReports);
+    EXPECT_EQ(messages.Texts(),
+              std::vector<std::string>{
+                  "One or more meteo data are missing or some values are out of range"});
+}
+
+TEST_F(MainWindow, TheMeteoEditorsCheckReplacesTheRecordCheck) {
+    LoadSite();
+    int runs = 0;
+    main.SetMeteoValidation([&runs](TAllData& d) {
+        ++runs;
+        d.Meteo.DataValid = true;
+    });
+    data.Meteo.WindSpeed.Fill(16); // the record check would refuse this
+    OpenMenu(main.mnuStrategy);
+    EXPECT_EQ(runs, 1);
+    EXPECT_TRUE(messages.Messages().empty());
 }
 
 TEST_F(MainWindow, ReportAndStrategyMenusReportGeneralDataOutOfRange) {

@@ -1,0 +1,127 @@
+#include "calc/uActionChecks.h"
+#include "calc/uMeteoRanges.h"
+#include "core/cUserMessages.h"
+#include "data/cAllData.h"
+#include "support/TestProject.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::string kGeneralFile = "Load a General data file or save a new General data file first";
+const std::string kMeteoFile = "Load a Meteo file or save a new Meteo file first";
+const std::string kGeneralRange =
+    "One or more general data are missing or some values are out of range";
+const std::string kMeteoRange =
+    "One or more meteo data are missing or some values are out of range";
+
+class ActionChecks : public ::testing::Test {
+protected:
+    TMessageRecorder messages;
+    TAllData data;
+    void SetUp() override { LoadValidProject(data); }
+};
+
+} // namespace
+
+TEST_F(ActionChecks, AValidProjectPassesEveryCheckSilently) {
+    EXPECT_TRUE(CheckCropPatternAction(data, ValidateMeteoRecord));
+    EXPECT_TRUE(CheckReportAction(data, ValidateMeteoRecord));
+    EXPECT_TRUE(CheckStrategyAction(data, ValidateMeteoRecord));
+    EXPECT_TRUE(messages.Messages().empty());
+    EXPECT_TRUE(data.Meteo.DataValid);
+}
+
+TEST_F(ActionChecks, AMissingGeneralFileIsTheOnlyMessageEvenWithoutMeteo) {
+    data.General.FileName.clear();
+    data.Meteo.FileName.clear();
+    for (auto check : {CheckCropPatternAction, CheckReportAction, CheckStrategyAction}) {
+        messages.Clear();
+        EXPECT_FALSE(check(data, ValidateMeteoRecord));
+        EXPECT_EQ(messages.Texts(), std::vector<std::string>{kGeneralFile});
+        EXPECT_EQ(messages.Messages()[0].Kind, TMessageKind::Information);
+    }
+}
+
+TEST_F(ActionChecks, AMissingMeteoFileComesNextAndValidatesNothing) {
+    data.Meteo.FileName.clear();
+    int validations = 0;
+    const TValidateMeteo counting = [&validations](TAllData&) { ++validations; };
+    EXPECT_FALSE(CheckReportAction(data, counting));
+    EXPECT_FALSE(CheckCropPatternAction(data, counting));
+    EXPECT_EQ(messages.Texts(), (std::vector<std::string>{kMeteoFile, kMeteoFile}));
+    EXPECT_EQ(validations, 0);
+}
+
+TEST_F(ActionChecks, MeteoOutOfRangeIsAnErrorForTheReport) {
+    data.Meteo.Tmax.Fill(60);
+    EXPECT_FALSE(CheckReportAction(data, ValidateMeteoRecord));
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{kMeteoRange});
+    EXPECT_EQ(messages.Messages()[0].Kind, TMessageKind::Error);
+    EXPECT_FALSE(data.Meteo.DataValid);
+}
+
+TEST_F(ActionChecks, GeneralRangeIsReportedBeforeMeteoRangeButAfterValidating) {
+    data.General.DataValid = false;
+    data.Meteo.Tmax.Fill(60);
+    data.Meteo.DataValid = true;
+    EXPECT_FALSE(CheckStrategyAction(data, ValidateMeteoRecord));
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{kGeneralRange});
+    EXPECT_FALSE(data.Meteo.DataValid); // the meteo check ran first
+}
+
+TEST_F(ActionChecks, ThePatternEditorDoesNotLookAtTheGeneralRanges) {
+    data.General.DataValid = false;
+    EXPECT_TRUE(CheckCropPatternAction(data, ValidateMeteoRecord));
+    EXPECT_TRUE(messages.Messages().empty());
+    data.Meteo.RHmax.Fill(50); // below RHmean
+    EXPECT_FALSE(CheckCropPatternAction(data, ValidateMeteoRecord));
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{kMeteoRange});
+}
+
+TEST_F(ActionChecks, TheInstalledMeteoCheckDecides) {
+    const TValidateMeteo editorSaysInvalid = [](TAllData& d) { d.Meteo.DataValid = false; };
+    EXPECT_FALSE(CheckCropPatternAction(data, editorSaysInvalid));
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{kMeteoRange});
+}
+
+TEST(MeteoRanges, CellRulesAtTheirBounds) {
+    using namespace MeteoColumn;
+    EXPECT_FALSE(MeteoValueOutOfRange(Tmax, 20, 20, 0, 12)); // Tmin equal to Tmax
+    EXPECT_TRUE(MeteoValueOutOfRange(Tmax, 20, 21, 0, 12));
+    EXPECT_TRUE(MeteoValueOutOfRange(Tmin, -0.1, 0, 0, 12));
+    EXPECT_FALSE(MeteoValueOutOfRange(Tmin, 55, 0, 0, 12));
+    EXPECT_TRUE(MeteoValueOutOfRange(Tmin, 55.1, 0, 0, 12));
+    EXPECT_FALSE(MeteoValueOutOfRange(RHmax, 0, 0, 70, 12)); // no data
+    EXPECT_TRUE(MeteoValueOutOfRange(RHmax, 60, 0, 70, 12));
+    EXPECT_FALSE(MeteoValueOutOfRange(Precipitation, 1000, 0, 0, 12));
+    EXPECT_TRUE(MeteoValueOutOfRange(Precipitation, 1000.1, 0, 0, 12));
+    EXPECT_TRUE(MeteoValueOutOfRange(Sunshine, 12.1, 0, 0, 12));
+    EXPECT_TRUE(MeteoValueOutOfRange(WindSpeed, 15.1, 0, 0, 12));
+    EXPECT_FALSE(MeteoValueOutOfRange(WindRatio, 5, 0, 0, 12));
+    EXPECT_TRUE(MeteoValueOutOfRange(WindRatio, 5.1, 0, 0, 12));
+    EXPECT_TRUE(WindHeightInRange(0.5));
+    EXPECT_TRUE(WindHeightInRange(15));
+    EXPECT_FALSE(WindHeightInRange(0.4));
+}
+
+TEST(MeteoRanges, TheSunshineDayOfARowFollowsTheGeneralPeriod) {
+    EXPECT_EQ(SunshineDay("Day", 80, 1), 80);
+    EXPECT_EQ(SunshineDay("Week", 1, 7), 3);
+    EXPECT_EQ(SunshineDay("Month", 1, 0), 15);
+    EXPECT_EQ(SunshineDay("Month", 3, 0), 74);
+    EXPECT_EQ(SunshineDay("10 days", 2, 10), 16);
+}
+
+TEST_F(ActionChecks, TheRecordCheckReadsValuesAsShownAndChecksSunshineAndWindHeight) {
+    data.Meteo.Tmax.Fill(55.04); // shows as 55.0
+    ValidateMeteoRecord(data);
+    EXPECT_TRUE(data.Meteo.DataValid);
+    data.Meteo.Sunshine.Fill(14); // longer than a December day at 30 degrees North
+    ValidateMeteoRecord(data);
+    EXPECT_FALSE(data.Meteo.DataValid);
+    data.Meteo.Sunshine.Fill(9);
+    data.Meteo.WindHeight = 0.4;
+    ValidateMeteoRecord(data);
+    EXPECT_FALSE(data.Meteo.DataValid);
+}
