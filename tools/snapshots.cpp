@@ -7,7 +7,9 @@
 #include "ui/fQueltaMain.h"
 #include "ui/fSettings.h"
 #include "ui/fSplash.h"
+#include "ui/fToolBar.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QMenu>
@@ -47,6 +49,7 @@ void FillProject(TAllData& data) {
     g.ApplInterval = 10;
     g.MeanDepth = 75;
     g.DataValid = true;
+    data.Meteo.FileName = "/home/user/Quelta/Meteo/TANTA 1961-1990.mtf";
 }
 
 } // namespace
@@ -91,6 +94,15 @@ int main(int argc, char** argv) {
     TfrmSettings settings(main.AllData().GuiSettings, &main);
     ok = Save(&settings, folder, "settings") && ok;
     settings.close();
+
+    // The command strip as the data editors carry it, Save and Save As disabled until a change.
+    TfrmToolBar strip(nullptr);
+    strip.ShowOnly({strip.FileNew1, strip.FileOpen1, strip.FileSave1, strip.FileSaveAs1,
+                    strip.CopyToClipboard});
+    strip.FileSave1->setEnabled(false);
+    strip.FileSaveAs1->setEnabled(false);
+    strip.setWindowTitle(QStringLiteral("Command strip"));
+    ok = Save(&strip, folder, "toolbar") && ok;
 
     return ok && messages.ErrorCount() == 0 ? 0 : 1;
 }
