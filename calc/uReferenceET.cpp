@@ -49,9 +49,10 @@ struct TAxisPoint {
 };
 
 // Whole part toward zero. The arguments are finite (checked by the caller); far outside the
-// table every rule below cuts to the same edge, so clamping first changes no result.
+// table every rule below cuts to the same edge, so clamping first changes no result, and the
+// grid values made from it (up to 30 times as large) still fit an int.
 int WholePart(double x) {
-    return static_cast<int>(std::clamp(x, -1e9, 1e9));
+    return static_cast<int>(std::clamp(x, -1e6, 1e6));
 }
 
 // Grid values are 1-based in the rules below, the table from 0.

@@ -183,6 +183,11 @@ TEST(ReferenceET, AdjustmentFactorBetweenAndBeyondTheGrid) {
     EXPECT_NEAR(ModPenmanAdjustment(0.5, 30, 3, 3), 0.64 - 0.5 * (0.69 - 0.64), 1e-12);
     EXPECT_EQ(ModPenmanAdjustment(5, 60, 3, 12), 1.19);
     EXPECT_NEAR(ModPenmanAdjustment(4.5, 60, 3, 12), 1.19, 1e-15);
+    // Values far off the table (damaged data) stay on its edges; nothing but a number comes back.
+    EXPECT_EQ(ModPenmanAdjustment(1e12, 1e12, 1e12, 1e12), 1.27);
+    EXPECT_NEAR(ModPenmanAdjustment(1, 30, 0, -1e12), 0.86 - (1e12 + 3) / 3 * 0.04, 1e-3);
+    EXPECT_TRUE(std::isnan(ModPenmanAdjustment(2, 60, 3, std::nan(""))));
+    EXPECT_TRUE(std::isnan(ModPenmanAdjustment(2, INFINITY, 3, 6)));
 }
 
 TEST(ReferenceET, EachMethodMatchesTheWorkedDay) {
