@@ -16,6 +16,8 @@
 #include <QMenuBar>
 #include <QVBoxLayout>
 
+const std::string kSaveChanges = "Save changes to file?";
+
 TSaveAnswer AskSaveChanges(const std::string& text) {
     switch (AskUser(TMessageKind::Confirmation, text, TMessageButtons::YesNoCancel)) {
     case TMessageAnswer::Yes:
@@ -106,7 +108,7 @@ void TEditorBase::New() {
 
 void TEditorBase::Open() {
     // After saving, the user opens again: the question was about the old data only.
-    if (AskToSave("Save changes to file?") != TAskResult::Go)
+    if (AskToSave(kSaveChanges) != TAskResult::Go)
         return;
     const std::string name = toolBar->OpenDialog(Folder(), values.OpenFilter);
     if (name.empty() || !FileExists(name))
@@ -155,7 +157,7 @@ bool TEditorBase::SaveUnder(const std::string& fileName) {
 
 void TEditorBase::Exit() {
     if (modified) {
-        switch (AskSaveChanges("Save changes to file?")) {
+        switch (AskSaveChanges(kSaveChanges)) {
         case TSaveAnswer::Cancel:
             return;
         case TSaveAnswer::Yes:
@@ -177,7 +179,7 @@ void TEditorBase::Exit() {
 
 bool TEditorBase::CloseQuery() {
     if (modified) {
-        switch (AskSaveChanges("Save changes to file?")) {
+        switch (AskSaveChanges(kSaveChanges)) {
         case TSaveAnswer::Cancel:
             return false;
         case TSaveAnswer::Yes:

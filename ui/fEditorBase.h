@@ -48,10 +48,10 @@ struct TEditorValues {
     std::string OpenFilter;     // "General files (*.gen)|*.gen|All files (*.*)|*.*"
     std::string SaveAsFilter;   // "" = the command strip's default
     std::string Extension;      // ".gen": every save writes this kind of file
-    std::string TGuiSettings::*Folder = nullptr; // start folder of the dialogs
-    std::vector<int> Notifications;              // window messages after New, Open, Save...
-    int RefreshMessage = 0;                      // this editor's own window message
-    std::string NewPrompt = "Save changes to file?";
+    std::string TGuiSettings::*Folder = nullptr;     // start folder of the dialogs
+    std::vector<int> Notifications;                  // window messages after New, Open, Save...
+    int RefreshMessage = 0;                          // this editor's own window message
+    std::string NewPrompt = "Save changes to file?"; // the general data editor asks otherwise
     bool ShowAfterSave = true;
     bool ProposeWithExtension = false; // Save As proposes the name with Extension already
 };
@@ -159,6 +159,7 @@ private:
     TWatched* Watched(QObject* object);
 };
 
-// Asks "Save changes to file?"-style questions: Yes, No or Cancel.
+// The save prompt: a confirmation with Yes, No and Cancel.
+extern const std::string kSaveChanges; // "Save changes to file?"
 enum class TSaveAnswer { Yes, No, Cancel };
 TSaveAnswer AskSaveChanges(const std::string& text);

@@ -113,7 +113,7 @@ bool TfrmSettings::Save() {
 bool TfrmSettings::CloseQuery() {
     if (!modified)
         return true;
-    switch (AskSaveChanges("Save changes to file?")) {
+    switch (AskSaveChanges(kSaveChanges)) {
     case TSaveAnswer::Yes:
         return Save();
     case TSaveAnswer::No:

@@ -27,8 +27,8 @@ namespace {
 // The smallest editor the base supports: two fields of the general data record.
 class TTestEditor : public TEditorBase {
 public:
-    explicit TTestEditor(TAllData& data)
-        : TEditorBase(Values(), AccessTo(data.General), data, nullptr) {
+    explicit TTestEditor(TAllData& data, TEditorValues values = Values())
+        : TEditorBase(std::move(values), AccessTo(data.General), data, nullptr) {
         edtCountry = new QLineEdit(Body());
         edtAlti = new QLineEdit(Body());
         auto* layout = new QVBoxLayout(Body());
@@ -58,6 +58,7 @@ public:
     QLineEdit* edtCountry;
     QLineEdit* edtAlti;
     int shown = 0;
+    bool refuse = false; // as the crop factor editor refuses an invalid record
 
 protected:
     void SetUnitCaptions() override {}
@@ -80,6 +81,11 @@ protected:
     }
     std::vector<std::string> ClipboardBody() override {
         return {"Country\t" + edtCountry->text().toStdString()};
+    }
+    bool SaveRefused() override {
+        if (refuse)
+            ShowWarning("Can't save this file because one or more data are out of range or zero");
+        return refuse;
     }
     // As the real editors do: every key release writes the fields into the record.
     void FieldKeyReleased(QWidget*) override { StoreFields(RecordFileName()); }
@@ -384,4 +390,51 @@ TEST_F(EditorBase, AMinimisedEditorIsRestoredWhenOpenedAgain) {
     editor.ShowEditor();
     EXPECT_FALSE(editor.windowState() & Qt::WindowMinimized);
     EXPECT_TRUE(editor.isVisible());
+}
+
+TEST_F(EditorBase, AFailedLoadChangesNothingElse) {
+    const std::string good = GeneralFile("good.gen", "Peru");
+    dialogs.Answer(good);
+    editor.Open();
+    WriteBytes(dir.File("bad.gen"), Bytes({2, 2, 0}));
+    Edit(QStringLiteral("Chile"));
+    messages.Answer(TMessageAnswer::No);
+    dialogs.Answer(dir.File("bad.gen"));
+    editor.Open();
+    ASSERT_EQ(messages.Messages().size(), 2u); // the question, then the read error
+    EXPECT_EQ(messages.Messages()[1].Kind, TMessageKind::Error);
+    EXPECT_EQ(data.General.FileName, good);
+    EXPECT_EQ(editor.edtCountry->text().toStdString(), "Chile");
+    EXPECT_TRUE(editor.Modified());
+}
+
+TEST(EditorBaseRefusal, ARefusedSaveKeepsTheWindowOpenAndWritesNothing) {
+    TTempDir dir;
+    TMessageRecorder messages;
+    TFileDialogScript dialogs;
+    TAllData data;
+    TEditorValues values = TTestEditor::Values();
+    values.Extension = ".udc";
+    values.SaveAsFilter = "User defined Cropfactor files (*.udc)|*.udc";
+    values.ProposeWithExtension = true;
+    TTestEditor editor(data, values);
+    editor.ShowEditor();
+    data.General.FileName = dir.File("maize.crp");
+    editor.SetModified(true);
+    editor.refuse = true;
+    messages.Answer(TMessageAnswer::Yes);
+    EXPECT_FALSE(editor.close());
+    EXPECT_EQ(messages.Texts(),
+              (std::vector<std::string>{
+                  "Save changes to file?",
+                  "Can't save this file because one or more data are out of range or zero"}));
+    EXPECT_TRUE(dialogs.Asked().empty());
+
+    editor.refuse = false;
+    dialogs.Answer(dir.File("maize"));
+    EXPECT_TRUE(editor.SaveAs());
+    ASSERT_EQ(dialogs.Asked().size(), 1u);
+    EXPECT_EQ(dialogs.Asked()[0].Proposed, dir.File("maize.udc"));
+    EXPECT_EQ(dialogs.Asked()[0].Filter, "User defined Cropfactor files (*.udc)|*.udc");
+    EXPECT_TRUE(FileExists(dir.File("maize.udc")));
 }
