@@ -12,3 +12,10 @@ bool AcceptsTypedCharacter(TNumberEntry entry, char32_t typed, const std::string
         return text.find(separator) == std::string::npos;
     return entry == TNumberEntry::SignedDecimal && typed == U'-';
 }
+
+double EntryNumber(const std::string& text) {
+    const std::string separator(1, DecimalSeparator());
+    if (text == "-" || text == separator || text == "-" + separator)
+        return 0;
+    return TextToNumber(text);
+}

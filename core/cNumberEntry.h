@@ -11,3 +11,7 @@ enum class TNumberEntry {
 
 // Backspace is always accepted; the decimal separator only while text holds none yet.
 bool AcceptsTypedCharacter(TNumberEntry entry, char32_t typed, const std::string& text);
+
+// The number in a field the user may be in the middle of typing: a lone "-" or decimal separator
+// counts as 0 like an empty field; anything else as TextToNumber reads it.
+double EntryNumber(const std::string& text);

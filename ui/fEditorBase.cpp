@@ -269,6 +269,8 @@ bool IsNavigationKey(int key) {
     return key == Qt::Key_Tab || key == Qt::Key_Backtab;
 }
 
+} // namespace
+
 bool IsShortcutKey(const QKeyEvent* key) {
     const Qt::KeyboardModifiers shifts =
         key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
@@ -276,7 +278,11 @@ bool IsShortcutKey(const QKeyEvent* key) {
                                              key->key() == Qt::Key_X || key->key() == Qt::Key_Z);
 }
 
-} // namespace
+void TEditorBase::RefreshRangeHint() {
+    QWidget* focused = focusWidget();
+    if (TWatched* w = Watched(focused))
+        lblRange->setText(w->Hint ? QString::fromStdString(w->Hint()) : QString());
+}
 
 bool TEditorBase::eventFilter(QObject* object, QEvent* event) {
     TWatched* w = Watched(object);

@@ -35,6 +35,7 @@
 #include <string>
 #include <vector>
 
+class QKeyEvent;
 class QLabel;
 class QMenuBar;
 class TAllData;
@@ -116,6 +117,8 @@ protected:
     void WatchNumberField(QWidget* field, TNumberEntry entry, bool shortcutPassthrough);
     // The range hint shown while field has the focus; watched fields without one empty the line.
     void SetRangeHint(QWidget* field, std::function<std::string()> hint);
+    // Rewrites the hint line for the focused field (after a change of units, for instance).
+    void RefreshRangeHint();
 
     void Notify();
     void UpdateCaption();
@@ -161,5 +164,9 @@ private:
 
 // The save prompt: a confirmation with Yes, No and Cancel.
 extern const std::string kSaveChanges; // "Save changes to file?"
+
+// Ctrl with V, C, X or Z and no other shift key: the clipboard and undo shortcuts.
+bool IsShortcutKey(const QKeyEvent* key);
+
 enum class TSaveAnswer { Yes, No, Cancel };
 TSaveAnswer AskSaveChanges(const std::string& text);

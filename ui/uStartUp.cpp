@@ -1,10 +1,16 @@
 #include "ui/uStartUp.h"
 
+#include "ui/fGeneral.h"
 #include "ui/fSplash.h"
 #include "ui/platform/pDesktop.h"
 #include "ui/platform/pSingleInstance.h"
 
 #include <QApplication>
+
+void CreateEditors(TfrmQueltaMain& main) {
+    // They live hidden as long as the main window, which owns them.
+    main.SetEditor(TfrmQueltaMain::TEditorSlot::General, new TfrmGeneral(main.AllData(), &main));
+}
 
 std::unique_ptr<TfrmQueltaMain> OpenMainWindow(TSingleInstance& instance,
                                                TfrmQueltaMain::TSettingsOpener openSettings) {
@@ -15,6 +21,7 @@ std::unique_ptr<TfrmQueltaMain> OpenMainWindow(TSingleInstance& instance,
     QApplication::processEvents();
 
     auto main = std::make_unique<TfrmQueltaMain>(std::move(openSettings));
+    CreateEditors(*main);
     main->winId();
     instance.ReleaseLock();
     QObject::connect(&instance, &TSingleInstance::RaiseRequested, main.get(),

@@ -9,6 +9,9 @@ class TSingleInstance;
 // The desktop program from start to end: single-instance guard, splash, main window, event loop.
 int RunQuelta(int argc, char** argv);
 
+// Creates the editor windows, hidden, and hands them to the main window.
+void CreateEditors(TfrmQueltaMain& main);
+
 // The start-up after the guard has let this instance go on: desktop services, splash, the main
 // window (settings opened by openSettings) shown maximised, and the guard's lock released.
 std::unique_ptr<TfrmQueltaMain> OpenMainWindow(TSingleInstance& instance,

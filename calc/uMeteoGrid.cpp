@@ -1,0 +1,308 @@
+#include "calc/uMeteoGrid.h"
+
+#include "core/cCalendar.h"
+#include "core/cError.h"
+#include "core/cGuiSettings.h"
+#include "core/cNumberEntry.h"
+#include "core/cNumberFormat.h"
+#include "core/cYearData.h"
+#include "data/cMeteo.h"
+
+#include <cstdio>
+#include <optional>
+
+namespace {
+
+// Room for the rounding of unit conversions at a bound (131 °F is 55 °C give or take 1e-14).
+constexpr double kSlack = 1e-9;
+
+int PeriodLengthOf(const TGuiSettings& units) {
+    return units.PeriodKind == 3 ? 0 : units.PeriodLength;
+}
+
+// The metric value of a cell, or nothing for an empty cell or one that holds no number.
+std::optional<double> MetricValue(const TMeteoRowTexts& row, int column, const TGuiSettings& units) {
+    const std::string& text = row[column];
+    if (text.empty())
+        return std::nullopt;
+    try {
+        return units.ParseValue(MeteoColumnKind(column), EntryNumber(text));
+    } catch (const TQueltaError&) {
+        return std::nullopt;
+    }
+}
+
+bool Above(double value, double limit) {
+    return value > limit + kSlack;
+}
+
+} // namespace
+
+int MeteoColumnKind(int column) {
+    switch (column) {
+    case 1:
+    case 2:
+        return QuantityKind::Temperature;
+    case 3:
+        return QuantityKind::Depth;
+    case 7:
+        return QuantityKind::Velocity;
+    default:
+        return QuantityKind::Plain1;
+    }
+}
+
+TMeteoRowTexts MeteoColumnCaptions(const TGuiSettings& units) {
+    const std::string temperature = units.CurrentUnitLabel(QuantityKind::Temperature);
+    return {"(" + units.PeriodName() + ")",
+            "min (" + temperature + ")",
+            "max (" + temperature + ")",
+            "(" + units.CurrentUnitLabel(QuantityKind::Depth) + ")",
+            "(hours)",
+            "RHmean (%)",
+            "RHmax (%)",
+            "mean (" + units.CurrentUnitLabel(QuantityKind::Velocity) + ")",
+            "ratio (-)"};
+}
+
+std::vector<std::pair<std::string, int>> MeteoColumnGroups() {
+    return {{"Period ", 1},  {"Temperature", 2}, {"Precipitation", 1},
+            {"Sunshine", 1}, {"Humidity", 2},    {"Windspeed", 2}};
+}
+
+std::string MeteoCellText(const TMeteo& meteo, const TGuiSettings& units, int period,
+                          int column) {
+    const TYearData* series = meteo.Series()[column - 1];
+    return units.FormatValue(MeteoColumnKind(column),
+                             series->GetPeriod(period, PeriodLengthOf(units)));
+}
+
+TMeteoGridTexts MeteoGridTexts(const TMeteo& meteo, const TGuiSettings& units) {
+    const std::vector<std::string> labels = units.FillPeriodColumn();
+    TMeteoGridTexts grid(units.NumberOfPeriods());
+    for (std::size_t p = 0; p < grid.size(); ++p) {
+        grid[p][0] = p + 1 < labels.size() ? labels[p + 1] : "";
+        for (int c = 1; c < kMeteoGridColumns; ++c)
+            grid[p][c] = MeteoCellText(meteo, units, static_cast<int>(p) + 1, c);
+    }
+    return grid;
+}
+
+void StoreMeteoGridTexts(TMeteo& meteo, const TGuiSettings& units, const TMeteoGridTexts& grid) {
+    const int length = PeriodLengthOf(units);
+    auto series = meteo.Series();
+    for (std::size_t p = 0; p < grid.size(); ++p) {
+        const int period = static_cast<int>(p) + 1;
+        for (int c = 1; c < kMeteoGridColumns; ++c) {
+            double typed = 0;
+            try {
+                typed = EntryNumber(grid[p][c]);
+            } catch (const TQueltaError&) {
+                continue; // not a number yet: the record keeps its value
+            }
+            const double shown = TextToNumber(MeteoCellText(meteo, units, period, c));
+            if (typed != shown)
+                series[c - 1]->SetPeriod(period, length,
+                                         units.ParseValue(MeteoColumnKind(c), typed));
+        }
+    }
+}
+
+std::string PrecipitationTotalText(const TMeteoGridTexts& grid) {
+    double total = 0;
+    for (const TMeteoRowTexts& row : grid) {
+        try {
+            total += EntryNumber(row[kMeteoPrecipitationColumn]);
+        } catch (const TQueltaError&) {
+        }
+    }
+    return FormatFixed(total, 1);
+}
+
+int MeteoRowDay(const TGuiSettings& units, int period) {
+    switch (units.PeriodKind) {
+    case 1:
+        return period;
+    case 2:
+        return WeekMidDay(period);
+    case 3:
+        return DayOfYear(period, 15);
+    default: {
+        const int length = units.PeriodLength;
+        const int first = (period - 1) * length + 1;
+        return first + (TYearData::DaysInPeriod(period, length) - 1) / 2;
+    }
+    }
+}
+
+TMeteoCellState MeteoCellState(const TMeteoRowTexts& row, int column, int period,
+                               const TGuiSettings& units, const TMaxSunshine& maxSunshine) {
+    if (row[column].empty())
+        return TMeteoCellState::Empty;
+    const std::optional<double> value = MetricValue(row, column, units);
+    if (!value)
+        return TMeteoCellState::OutOfRange;
+    const double v = *value;
+    // Pasted text can bring a minus into any column; no quantity here may be negative.
+    bool valid = v >= -kSlack;
+    switch (column) {
+    case 1:
+        valid = valid && !Above(v, 55);
+        break;
+    case 2: {
+        valid = valid && !Above(v, 55);
+        const std::optional<double> tmin = MetricValue(row, 1, units);
+        valid = valid && !(tmin && Above(*tmin, v));
+        break;
+    }
+    case 3:
+        valid = valid && !Above(v, 1000);
+        break;
+    case 4:
+        valid = valid && !Above(v, maxSunshine(MeteoRowDay(units, period)));
+        break;
+    case 5:
+        valid = valid && !Above(v, 100);
+        break;
+    case 6: {
+        valid = valid && !Above(v, 100);
+        const std::optional<double> rhMean = MetricValue(row, 5, units);
+        valid = valid && !(v != 0 && rhMean && Above(*rhMean, v));
+        break;
+    }
+    case 7:
+        valid = valid && !Above(v, 15);
+        break;
+    case 8:
+        valid = valid && !Above(v, 5);
+        break;
+    default:
+        break;
+    }
+    return valid ? TMeteoCellState::Valid : TMeteoCellState::OutOfRange;
+}
+
+bool MeteoGridValid(const TMeteoGridTexts& grid, const TGuiSettings& units,
+                    const TMaxSunshine& maxSunshine) {
+    for (std::size_t p = 0; p < grid.size(); ++p)
+        for (int c = 1; c < kMeteoGridColumns; ++c)
+            if (MeteoCellState(grid[p], c, static_cast<int>(p) + 1, units, maxSunshine) !=
+                TMeteoCellState::Valid)
+                return false;
+    return true;
+}
+
+std::string MeteoRangeHint(int column, const TGuiSettings& units) {
+    const auto unit = [&units](int kind) { return units.CurrentUnitLabel(kind); };
+    switch (column) {
+    case 1:
+    case 2:
+        return units.UnitOf(QuantityKind::Temperature) == 0
+                   ? "Range: 0 <= Temperature <= 55 and Tmin < Tmax " + unit(QuantityKind::Temperature)
+                   : "Range: 0 < Temperature <= 131 and Tmin < Tmax  " +
+                         unit(QuantityKind::Temperature);
+    case 3:
+        return units.UnitOf(QuantityKind::Depth) == 0
+                   ? "Range: 0 <= Precipitation <= 1000 " + unit(QuantityKind::Depth)
+                   : "Range: 0 < Precipitation <= 39.37 " + unit(QuantityKind::Depth);
+    case 4:
+        return "Range: 0 <= Sunshine <= maximum possible sunshine hours related to latitude";
+    case 5:
+        return "Range: 0 <= RHmean <= 100 %  and  RHmean < RHmax  except if RHmax = 0 (no data "
+               "available)";
+    case 6:
+        return "Range: RHmean <= RHmax <= 100 %  or RHmax = 0 (no data available)";
+    case 7:
+        switch (units.UnitOf(QuantityKind::Velocity)) {
+        case 0:
+            return "Range: 0 <= Windspeed <= 15 " + unit(QuantityKind::Velocity);
+        case 1:
+            return "Range: 0 < Windspeed <= 49.21 " + unit(QuantityKind::Velocity);
+        default:
+            return "Range: 0 <= Windspeed <= 1296 " + unit(QuantityKind::Velocity);
+        }
+    case 8:
+        return "Range: 0 <= Wind ratio <= 5 ";
+    default:
+        return "";
+    }
+}
+
+std::string WindHeightHint(const TGuiSettings& units) {
+    return units.UnitOf(QuantityKind::Length) == 0
+               ? "Range: 0.5 < Height windspeed measurement <= 15 m"
+               : "Range: 1.64 < Height windspeed measurement <= 49.21 ft";
+}
+
+bool WindHeightInRange(double metres) {
+    return metres >= 0.5 - kSlack && metres <= 15 + kSlack;
+}
+
+void SpreadPastedText(TMeteoGridTexts& grid, int row, int column, const std::string& text) {
+    const char separator = DecimalSeparator();
+    int r = row;
+    int c = column;
+    auto cell = [&]() -> std::string* {
+        if (r < 0 || r >= static_cast<int>(grid.size()) || c < 1 || c >= kMeteoGridColumns)
+            return nullptr;
+        return &grid[r][c];
+    };
+    auto leave = [&] {
+        if (std::string* t = cell(); t && !t->empty() && t->front() == '-')
+            *t = std::string("0") + separator + "0";
+    };
+    auto enter = [&](std::size_t next) {
+        if (next < text.size())
+            if (std::string* t = cell())
+                t->clear();
+    };
+    enter(0);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char ch = text[i];
+        if (ch == '\t') {
+            leave();
+            ++c;
+            enter(i + 1);
+        } else if (ch == '\r' || ch == '\n') {
+            // CR LF from Windows programs, a lone LF from others: one line end either way.
+            leave();
+            if (ch == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+                ++i;
+            ++r;
+            c = column;
+            enter(i + 1);
+        } else if ((ch >= '0' && ch <= '9') || ch == '-' || ch == separator) {
+            if (std::string* t = cell())
+                *t += ch;
+        }
+    }
+}
+
+TMeteoGridLayout MeteoGridLayout(int dataRows, int windowHeight) {
+    const int height = (dataRows + 1) * 21;
+    if (windowHeight - height < 170)
+        return {windowHeight - 190, true};
+    return {height, false};
+}
+
+std::vector<std::string> MeteoClipboardBody(const std::string& windCaption,
+                                            const std::string& windText,
+                                            const TMeteoRowTexts& captions,
+                                            const TMeteoGridTexts& grid,
+                                            const TMeteoRowTexts& footer) {
+    std::vector<std::string> lines;
+    lines.push_back("," + windCaption + "\t" + windText);
+    lines.push_back("\tTemperature\tTemperature\tPrecipitation\tSunshine\tHumidity\tHumidity\tWind "
+                    "speed\tWind speed");
+    auto cells = [](const TMeteoRowTexts& row) {
+        std::string line;
+        for (const std::string& cell : row)
+            line += cell + "\t";
+        return line;
+    };
+    lines.push_back(cells(captions));
+    for (const TMeteoRowTexts& row : grid)
+        lines.push_back(cells(row));
+    lines.push_back(cells(footer));
+    return lines;
+}

@@ -1,0 +1,84 @@
+#pragma once
+
+// What the meteo editor's grid shows and how it is read back: one row per period of the
+// current calculation period, column 0 the period label and columns 1..8 the eight quantities in
+// file order. Cells are texts in the units now set; the range rules are checked on the metric
+// value of the text. The editor and the main window's checks share this code.
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+class TGuiSettings;
+class TMeteo;
+
+constexpr int kMeteoGridColumns = 9;
+constexpr int kMeteoPrecipitationColumn = 3;
+constexpr int kMeteoSunshineColumn = 4;
+
+using TMeteoRowTexts = std::array<std::string, kMeteoGridColumns>;
+using TMeteoGridTexts = std::vector<TMeteoRowTexts>; // index 0 is period 1
+
+// The quantity kind of a data column 1..8 (conversion and display format).
+int MeteoColumnKind(int column);
+// Row 0 of the grid: "(Month)", "min (°C)", "max (°C)", "(mm)", "(hours)", ...
+TMeteoRowTexts MeteoColumnCaptions(const TGuiSettings& units);
+// The group captions over the columns, each with the number of columns it spans.
+std::vector<std::pair<std::string, int>> MeteoColumnGroups();
+
+// A cell as the grid shows it: the series' value for the period, in the display unit.
+std::string MeteoCellText(const TMeteo& meteo, const TGuiSettings& units, int period, int column);
+// Every row of the current calculation period with its label and cells.
+TMeteoGridTexts MeteoGridTexts(const TMeteo& meteo, const TGuiSettings& units);
+// Writes the cells back, period by period. A cell whose number equals the record's value as the
+// grid shows it leaves the record's exact value alone; an empty cell counts as 0; a cell that
+// holds no number is skipped.
+void StoreMeteoGridTexts(TMeteo& meteo, const TGuiSettings& units, const TMeteoGridTexts& grid);
+
+// Sum of the precipitation cells as shown, "%0.1f".
+std::string PrecipitationTotalText(const TMeteoGridTexts& grid);
+
+// The day that stands for a grid row where a limit depends on the day of the year: the day
+// itself, the middle day of a week, the 15th of a month, the middle day of a period of n days.
+int MeteoRowDay(const TGuiSettings& units, int period);
+
+enum class TMeteoCellState { Empty, Valid, OutOfRange };
+// maxSunshine gives the maximum possible sunshine hours of a day 1..365 at the site.
+using TMaxSunshine = std::function<double(int day)>;
+// The state of one data cell of a row. Tmax and RHmax are compared with their partners only
+// when those hold a number.
+TMeteoCellState MeteoCellState(const TMeteoRowTexts& row, int column, int period,
+                               const TGuiSettings& units, const TMaxSunshine& maxSunshine);
+// True when every data cell holds a number inside its range (an empty cell is invalid).
+bool MeteoGridValid(const TMeteoGridTexts& grid, const TGuiSettings& units,
+                    const TMaxSunshine& maxSunshine);
+
+// Range hint of a data column 1..8 and of the wind-height field, in the units now set.
+std::string MeteoRangeHint(int column, const TGuiSettings& units);
+std::string WindHeightHint(const TGuiSettings& units);
+// 0.5 m <= height <= 15 m.
+bool WindHeightInRange(double metres);
+
+// Spreads pasted text with tabs and line ends over the grid from row, column (0-based row,
+// column 1..8): the first cell is emptied, digits, "-" and the decimal separator are appended to
+// the current cell, a tab moves one column right, a line end one row down to the first column;
+// each cell entered is emptied first unless the text has ended. A cell left by a tab or line end
+// whose text begins with "-" becomes "0.0". Cells outside the grid are not written.
+void SpreadPastedText(TMeteoGridTexts& grid, int row, int column, const std::string& text);
+
+// Height of the grid in a window of the given height: 21 pixels per row (row 0 included); when
+// that leaves less than 170 pixels for the rest, the window height less 190 with a scroll bar.
+struct TMeteoGridLayout {
+    int Height;
+    bool ScrollBar;
+};
+TMeteoGridLayout MeteoGridLayout(int dataRows, int windowHeight);
+
+// The clipboard body after the common head: the wind height line, the group line, every grid
+// row from the captions on, and the footer.
+std::vector<std::string> MeteoClipboardBody(const std::string& windCaption,
+                                            const std::string& windText,
+                                            const TMeteoRowTexts& captions,
+                                            const TMeteoGridTexts& grid,
+                                            const TMeteoRowTexts& footer);

@@ -1,0 +1,375 @@
+#include "UiTestSupport.h"
+
+#include "core/cFileIO.h"
+#include "core/cGuiSettings.h"
+#include "core/cUserMessages.h"
+#include "data/cAllData.h"
+#include "support/TestSupport.h"
+#include "ui/fGeneral.h"
+#include "ui/fToolBar.h"
+#include "ui/fUpDown.h"
+#include "ui/platform/pWindowMessages.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string Text(const QLineEdit* field) {
+    return field->text().toStdString();
+}
+
+bool Red(const QWidget* field) {
+    return field->palette().color(QPalette::Text) == QColor(Qt::red);
+}
+
+class GeneralEditor : public ::testing::Test {
+protected:
+    TTempDir dir;
+    TMessageRecorder messages;
+    TFileDialogScript dialogs;
+    TAllData data;
+    TfrmGeneral editor{data, nullptr};
+
+    void SetUp() override {
+        data.GuiSettings.GeneralFolder = dir.File("General");
+        editor.ShowEditor();
+        DeliverPostedEvents();
+    }
+
+    // Replaces a field's text as a user would: select all, then type.
+    void Type(QLineEdit* field, const QString& text) {
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_Delete);
+        QTest::keyClicks(field, text);
+    }
+    void Choose(QComboBox* box, int steps) {
+        box->setFocus();
+        for (int i = 0; i < std::abs(steps); ++i)
+            QTest::keyClick(box, steps > 0 ? Qt::Key_Down : Qt::Key_Up);
+    }
+};
+
+} // namespace
+
+TEST_F(GeneralEditor, NewShowsTheDefaults) {
+    EXPECT_EQ(editor.windowTitle().toStdString(), "General data []");
+    EXPECT_EQ(Text(editor.edtLatiDegrees), "0");
+    EXPECT_EQ(Text(editor.edtLatiMinutes), "0");
+    EXPECT_EQ(editor.cbxHemis->currentText().toStdString(), "North");
+    EXPECT_EQ(editor.cbxCalcPer->currentText().toStdString(), "Month");
+    EXPECT_EQ(Text(editor.edtDm_of_watappl), "75");
+    EXPECT_EQ(editor.cbxApplInt->currentText().toStdString(), "20");
+    EXPECT_EQ(editor.cbxCNM1->currentIndex(), 0);
+    EXPECT_EQ(editor.cbxCNM2->currentText().toStdString(), "A");
+    EXPECT_EQ(editor.lblSelectedCNValue->text().toStdString(), "77");
+    EXPECT_TRUE(editor.lblSelectedCNValue->font().bold());
+    EXPECT_FALSE(editor.ckbxCNM->isEnabled());
+    EXPECT_FALSE(editor.ckbxCNM->isChecked());
+    EXPECT_FALSE(editor.cbxCNM1->isEnabled());
+    EXPECT_EQ(Text(editor.edtFixedpercent), "40");
+    EXPECT_EQ(data.GuiSettings.PeriodKind, 3);
+    // Only shown: the record keeps its cleared values until a field is stored.
+    EXPECT_EQ(data.General.MeanDepth, 0);
+    EXPECT_FALSE(editor.Modified());
+    EXPECT_EQ(editor.lblAlti->text().toStdString(), "Altitude above mean sea level (m)");
+    EXPECT_EQ(editor.lblTot_Area->text().toStdString(), "Size of gross command area (ha)");
+    EXPECT_EQ(editor.lblDm_of_watappl->text().toStdString(),
+              "Mean depth of water application (mm)");
+}
+
+TEST_F(GeneralEditor, ImperialUnitsRewriteCaptionsAndTheDefaultDepth) {
+    data.GuiSettings.LengthUnit = 1;
+    data.GuiSettings.AreaUnit = 1;
+    data.GuiSettings.PrecipitationUnit = 1;
+    editor.ShowEditor();
+    EXPECT_EQ(Text(editor.edtDm_of_watappl), "3.0");
+    EXPECT_EQ(editor.lblAlti->text().toStdString(), "Altitude above mean sea level (ft)");
+    EXPECT_EQ(editor.lblS_Area->text().toStdString(), "Size of irrigable area (ac)");
+    EXPECT_EQ(editor.lblDm_of_watappl->text().toStdString(),
+              "Mean depth of water application (in)");
+}
+
+TEST_F(GeneralEditor, DegreesSixtySixLocksTheMinutes) {
+    Type(editor.edtLatiMinutes, QStringLiteral("12"));
+    Type(editor.edtLatiDegrees, QStringLiteral("66"));
+    EXPECT_EQ(Text(editor.edtLatiMinutes), "0");
+    EXPECT_FALSE(editor.updLatiMinutes->isEnabled());
+    Type(editor.edtLatiDegrees, QStringLiteral("65"));
+    EXPECT_TRUE(editor.updLatiMinutes->isEnabled());
+    EXPECT_DOUBLE_EQ(data.General.Latitude, 65);
+}
+
+TEST_F(GeneralEditor, LatitudeAboveItsLimitsIsCutBack) {
+    Type(editor.edtLatiMinutes, QStringLiteral("20"));
+    Type(editor.edtLatiDegrees, QStringLiteral("70"));
+    EXPECT_EQ(Text(editor.edtLatiDegrees), "66");
+    EXPECT_EQ(Text(editor.edtLatiMinutes), "0");
+    Type(editor.edtLatiDegrees, QStringLiteral("10"));
+    Type(editor.edtLatiMinutes, QStringLiteral("75"));
+    EXPECT_EQ(Text(editor.edtLatiMinutes), "59");
+    EXPECT_DOUBLE_EQ(data.General.Latitude, 10.59);
+}
+
+TEST_F(GeneralEditor, UpDownsStepWithinTheirLimits) {
+    Type(editor.edtLatiDegrees, QStringLiteral("65"));
+    Type(editor.edtLatiMinutes, QStringLiteral("59"));
+    QTest::mouseClick(editor.updLatiMinutes->UpButton(), Qt::LeftButton);
+    EXPECT_EQ(Text(editor.edtLatiMinutes), "59");
+    QTest::mouseClick(editor.updLatiDegrees->UpButton(), Qt::LeftButton);
+    EXPECT_EQ(Text(editor.edtLatiDegrees), "66");
+    EXPECT_EQ(Text(editor.edtLatiMinutes), "0");
+    EXPECT_FALSE(editor.updLatiMinutes->isEnabled());
+    EXPECT_DOUBLE_EQ(data.General.Latitude, 66);
+    // The arrow keys in the field step it as the buttons do.
+    editor.edtLatiDegrees->setFocus();
+    QTest::keyClick(editor.edtLatiDegrees, Qt::Key_Down);
+    EXPECT_EQ(Text(editor.edtLatiDegrees), "65");
+    EXPECT_TRUE(editor.updLatiMinutes->isEnabled());
+    EXPECT_DOUBLE_EQ(data.General.Latitude, 65);
+}
+
+TEST_F(GeneralEditor, LatitudeIsStoredAsDegreesDotMinutesAndShownBack) {
+    Type(editor.edtLatiDegrees, QStringLiteral("52"));
+    Type(editor.edtLatiMinutes, QStringLiteral("30"));
+    EXPECT_DOUBLE_EQ(data.General.Latitude, 52.3);
+    Type(editor.edtLatiDegrees, QStringLiteral("5"));
+    Type(editor.edtLatiMinutes, QStringLiteral("3"));
+    EXPECT_DOUBLE_EQ(data.General.Latitude, 5.03);
+
+    data.General.FileName = dir.File("site.gen");
+    data.General.Latitude = 52.3;
+    editor.ShowEditor();
+    EXPECT_EQ(Text(editor.edtLatiDegrees), "52");
+    EXPECT_EQ(Text(editor.edtLatiMinutes), "30");
+    data.General.Latitude = 5.03;
+    editor.ShowEditor();
+    EXPECT_EQ(Text(editor.edtLatiDegrees), "5");
+    EXPECT_EQ(Text(editor.edtLatiMinutes), "3");
+}
+
+TEST_F(GeneralEditor, IrrigableAboveGrossTurnsOnlyTheIrrigableFieldRed) {
+    Type(editor.edtAlti, QStringLiteral("10"));
+    Type(editor.edtTot_Area, QStringLiteral("100"));
+    Type(editor.edtS_Area, QStringLiteral("120"));
+    EXPECT_TRUE(Red(editor.edtS_Area));
+    EXPECT_FALSE(Red(editor.edtTot_Area));
+    EXPECT_FALSE(data.General.DataValid);
+    Type(editor.edtS_Area, QStringLiteral("90"));
+    EXPECT_FALSE(Red(editor.edtS_Area));
+    EXPECT_TRUE(data.General.DataValid);
+}
+
+TEST_F(GeneralEditor, AltitudeRangeInMetresAndInFeet) {
+    Type(editor.edtTot_Area, QStringLiteral("100"));
+    Type(editor.edtS_Area, QStringLiteral("100"));
+    for (auto [text, red] : {std::pair{"-500", false}, {"4500", false}, {"-501", true}, {"4501", true}}) {
+        Type(editor.edtAlti, QString::fromUtf8(text));
+        EXPECT_EQ(Red(editor.edtAlti), red) << text;
+    }
+    data.GuiSettings.LengthUnit = 1;
+    editor.ShowEditor();
+    editor.edtAlti->setFocus();
+    EXPECT_EQ(editor.RangeHint()->text().toStdString(), "Range: -1640 <= Altitude <= 14763 ft");
+    // The check is on metres: -1640 ft is -499.9 m, -1641 ft is -500.2 m.
+    for (auto [text, red] :
+         {std::pair{"-1640", false}, {"14763", false}, {"-1641", true}, {"14764", true}}) {
+        Type(editor.edtAlti, QString::fromUtf8(text));
+        EXPECT_EQ(Red(editor.edtAlti), red) << text;
+    }
+}
+
+TEST_F(GeneralEditor, AMinusAfterTheFirstPositionIsRefused) {
+    Type(editor.edtAlti, QStringLiteral("-12"));
+    EXPECT_TRUE(messages.Texts().empty()); // a leading minus, and the lone "-" while typing
+    EXPECT_DOUBLE_EQ(data.General.Altitude, -12);
+    QTest::keyClicks(editor.edtAlti, QStringLiteral("-"));
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Invalid value"});
+    EXPECT_EQ(messages.Messages().at(0).Kind, TMessageKind::Error);
+    EXPECT_EQ(Text(editor.edtAlti), "");
+}
+
+TEST_F(GeneralEditor, DepthOfTwentyMillimetresIsTheLowestValid) {
+    editor.edtDm_of_watappl->setFocus();
+    EXPECT_EQ(editor.RangeHint()->text().toStdString(), "Range: 20 < Application depth <= 200 mm");
+    Type(editor.edtDm_of_watappl, QStringLiteral("20"));
+    EXPECT_FALSE(Red(editor.edtDm_of_watappl));
+    Type(editor.edtDm_of_watappl, QStringLiteral("19.9"));
+    EXPECT_TRUE(Red(editor.edtDm_of_watappl));
+    editor.edtCountry->setFocus();
+    EXPECT_EQ(editor.RangeHint()->text().toStdString(), "");
+}
+
+TEST_F(GeneralEditor, WeekDisablesTheCurveNumberBoxWhateverItsState) {
+    Choose(editor.cbxCalcPer, -2); // Month -> Day
+    EXPECT_EQ(editor.cbxCalcPer->currentText().toStdString(), "Day");
+    EXPECT_TRUE(editor.ckbxCNM->isEnabled());
+    EXPECT_TRUE(data.General.CurveNumberOffered);
+    EXPECT_EQ(data.GuiSettings.PeriodKind, 1);
+    editor.ckbxCNM->setFocus();
+    QTest::keyClick(editor.ckbxCNM, Qt::Key_Space);
+    EXPECT_TRUE(editor.ckbxCNM->isChecked());
+    EXPECT_TRUE(editor.cbxCNM1->isEnabled());
+    EXPECT_TRUE(data.General.UseCurveNumber);
+
+    Choose(editor.cbxCalcPer, 1); // Week
+    EXPECT_FALSE(editor.ckbxCNM->isEnabled());
+    EXPECT_TRUE(editor.ckbxCNM->isChecked()); // keeps its state
+    EXPECT_FALSE(editor.cbxCNM1->isEnabled());
+    EXPECT_FALSE(data.General.CurveNumberOffered);
+    EXPECT_EQ(data.General.CalcPeriod, "Week");
+    EXPECT_EQ(data.GuiSettings.PeriodKind, 2);
+    EXPECT_TRUE(editor.Modified());
+}
+
+TEST_F(GeneralEditor, LandUseAndSoilGroupPickTheCurveNumber) {
+    Choose(editor.cbxCalcPer, -2);
+    editor.ckbxCNM->setFocus();
+    QTest::keyClick(editor.ckbxCNM, Qt::Key_Space);
+    Choose(editor.cbxCNM1, 30);
+    EXPECT_EQ(editor.cbxCNM1->currentIndex(), 30);
+    EXPECT_EQ(editor.lblSelectedCNValue->text().toStdString(), "6");
+    EXPECT_EQ(data.General.CurveNumber, 6);
+    Choose(editor.cbxCNM2, 2); // group C
+    EXPECT_EQ(editor.lblSelectedCNValue->text().toStdString(), "70");
+    // Storing takes the row and group along.
+    Type(editor.edtCountry, QStringLiteral("Peru"));
+    EXPECT_EQ(data.General.LandUseIndex, 30);
+    EXPECT_EQ(data.General.SoilGroupIndex, 2);
+    EXPECT_EQ(data.General.CurveNumber, 70);
+}
+
+TEST_F(GeneralEditor, NumberFieldsDropWhatTheyCannotHold) {
+    Type(editor.edtTot_Area, QStringLiteral("12.5.3abc"));
+    EXPECT_EQ(Text(editor.edtTot_Area), "12.53");
+    Type(editor.edtLatiDegrees, QStringLiteral("4.5"));
+    EXPECT_EQ(Text(editor.edtLatiDegrees), "45");
+    Type(editor.edtTot_Area, QStringLiteral("-7"));
+    EXPECT_EQ(Text(editor.edtTot_Area), "7");
+}
+
+TEST_F(GeneralEditor, CtrlVPastesIntoAField) {
+    QGuiApplication::clipboard()->setText(QStringLiteral("1500"));
+    editor.edtTot_Area->setFocus();
+    editor.edtTot_Area->selectAll();
+    QTest::keyClick(editor.edtTot_Area, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Text(editor.edtTot_Area), "1500");
+    EXPECT_DOUBLE_EQ(data.General.GrossArea, 1500);
+    EXPECT_TRUE(editor.Modified());
+}
+
+TEST_F(GeneralEditor, ATypedChangeIsStoredAndAnnounced) {
+    TWindowMessageLog log;
+    Type(editor.edtCountry, QStringLiteral("Chile"));
+    DeliverPostedEvents();
+    EXPECT_EQ(data.General.Country, "Chile");
+    ASSERT_FALSE(log.Received.empty());
+    for (int id : {WM_REFRESH_MAIN, WM_REFRESH_METEO, WM_REFRESH_CROPFACTOR})
+        EXPECT_NE(std::find(log.Received.begin(), log.Received.end(), id), log.Received.end());
+    // Choosing a land use stores nothing and announces nothing.
+    Choose(editor.cbxCalcPer, -2);
+    editor.ckbxCNM->setFocus();
+    DeliverPostedEvents();
+    log.Received.clear();
+    QTest::keyClick(editor.ckbxCNM, Qt::Key_Space);
+    DeliverPostedEvents();
+    EXPECT_TRUE(log.Received.empty());
+}
+
+TEST_F(GeneralEditor, FixedPercentIsStoredAsEnteredWhateverTheAreaUnit) {
+    data.GuiSettings.AreaUnit = 1;
+    editor.ShowEditor();
+    EXPECT_FALSE(editor.edtFixedpercent->isEnabled());
+    editor.ckbxFixedPercent->setFocus();
+    QTest::keyClick(editor.ckbxFixedPercent, Qt::Key_Space);
+    EXPECT_TRUE(editor.edtFixedpercent->isEnabled());
+    EXPECT_TRUE(data.General.UseFixedPercent);
+    Type(editor.edtFixedpercent, QStringLiteral("40"));
+    EXPECT_DOUBLE_EQ(data.General.FixedPercent, 40);
+    data.General.FileName = dir.File("site.gen");
+    editor.ShowEditor();
+    EXPECT_EQ(Text(editor.edtFixedpercent), "40");
+}
+
+TEST_F(GeneralEditor, SaveWritesAGenFileAndShowsItsPath) {
+    Type(editor.edtCountry, QStringLiteral("Peru"));
+    dialogs.Answer(dir.File("lima.txt"));
+    editor.ToolBar()->FileSave1->trigger();
+    const std::string saved = dir.File("lima.gen");
+    EXPECT_TRUE(FileExists(saved));
+    EXPECT_EQ(editor.windowTitle().toStdString(), "General data [" + saved + "]");
+    EXPECT_FALSE(editor.Modified());
+    EXPECT_EQ(dialogs.Asked().at(0).Folder, dir.File("General"));
+
+    // A record named with another extension is saved beside it as .gen.
+    data.General.FileName = dir.File("old.dat");
+    Type(editor.edtCountry, QStringLiteral("Chile"));
+    editor.ToolBar()->FileSave1->trigger();
+    EXPECT_TRUE(FileExists(dir.File("old.gen")));
+    EXPECT_EQ(editor.windowTitle().toStdString(), "General data [" + dir.File("old.gen") + "]");
+    TGeneral reread;
+    ASSERT_TRUE(reread.Load(dir.File("old.gen")));
+    EXPECT_EQ(reread.Country, "Chile");
+    EXPECT_EQ(reread.MeanDepth, 75); // the shown default went in with the first store
+    EXPECT_EQ(reread.ApplInterval, 20);
+}
+
+TEST_F(GeneralEditor, ClipboardHoldsEveryFieldAsShown) {
+    data.General.Clear();
+    data.General.FileName = "/data/site.gen";
+    data.General.Country = "Peru";
+    data.General.Region = "Ica";
+    data.General.Description = "Valley";
+    data.General.Hemisphere = "South";
+    data.General.Latitude = 5.03;
+    data.General.Altitude = 406;
+    data.General.GrossArea = 1200;
+    data.General.IrrigableArea = 1000;
+    data.General.MeanDepth = 60;
+    data.General.ApplInterval = 7;
+    editor.ShowEditor();
+    editor.ToolBar()->CopyToClipboard->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(),
+              "/data/site.gen\r\n\r\nGeneral Data\r\n\r\n"
+              "Country\tPeru\r\n"
+              "Name of region or project\tIca\r\n"
+              "Description of irrigated area\tValley\r\n"
+              "Hemisphere\tSouth\r\n"
+              "Latitude (degrees.minutes)\t5.3\r\n"
+              "Altitude above mean sea level (m)\t406.00\r\n"
+              "Size of gross command area (ha)\t1200.0\r\n"
+              "Size of irrigable area (ha)\t1000.0\r\n"
+              "Calculation period\tMonth\r\n"
+              "Mean depth of water application (mm)\t60.0\r\n"
+              "Interval between applications (days)\t7\r\n");
+}
+
+TEST_F(GeneralEditor, ShowingALoadedRecordAppliesThePeriodAndTheCurveNumber) {
+    data.General.Clear();
+    data.General.FileName = dir.File("site.gen");
+    data.General.CalcPeriod = "Day";
+    data.General.UseCurveNumber = true;
+    data.General.LandUseIndex = 30;
+    data.General.SoilGroupIndex = 1;
+    data.General.IrrigableArea = 10;
+    data.General.GrossArea = 10;
+    data.General.MeanDepth = 50;
+    editor.ShowEditor();
+    EXPECT_TRUE(editor.ckbxCNM->isEnabled());
+    EXPECT_TRUE(editor.cbxCNM1->isEnabled());
+    EXPECT_EQ(editor.lblSelectedCNValue->text().toStdString(), "35");
+    EXPECT_EQ(data.General.CurveNumber, 35);
+    EXPECT_TRUE(data.General.CurveNumberOffered);
+    EXPECT_TRUE(data.General.DataValid);
+    EXPECT_EQ(data.GuiSettings.PeriodKind, 1);
+}
