@@ -31,7 +31,8 @@ std::string GeneralRangeHint(TGeneralField field, const TGuiSettings& units) {
         return Imperial(units, QuantityKind::Length) ? "Range: -1640 <= Altitude <= 14763 " + length
                                                      : "Range: -500 <= Altitude <= 4500 " + length;
     case TGeneralField::GrossArea:
-        return (imperialArea ? "Range: 1 < Gross area <= 2470000 " : "Range: 1 < Gross area <= 1000000 ") +
+        return (imperialArea ? "Range: 1 < Gross area <= 2470000 "
+                             : "Range: 1 < Gross area <= 1000000 ") +
                area + " and Gross area >= Irrigable area";
     case TGeneralField::IrrigableArea:
         return (imperialArea ? "Range: 1 < Irrigable area <= 2470000 "

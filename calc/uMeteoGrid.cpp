@@ -1,5 +1,7 @@
 #include "calc/uMeteoGrid.h"
 
+#include "calc/uMeteoRanges.h"
+
 #include "core/cCalendar.h"
 #include "core/cError.h"
 #include "core/cGuiSettings.h"
@@ -8,20 +10,18 @@
 #include "core/cYearData.h"
 #include "data/cMeteo.h"
 
-#include <cstdio>
+#include <limits>
 #include <optional>
 
 namespace {
-
-// Room for the rounding of unit conversions at a bound (131 °F is 55 °C give or take 1e-14).
-constexpr double kSlack = 1e-9;
 
 int PeriodLengthOf(const TGuiSettings& units) {
     return units.PeriodKind == 3 ? 0 : units.PeriodLength;
 }
 
 // The metric value of a cell, or nothing for an empty cell or one that holds no number.
-std::optional<double> MetricValue(const TMeteoRowTexts& row, int column, const TGuiSettings& units) {
+std::optional<double> MetricValue(const TMeteoRowTexts& row, int column,
+                                  const TGuiSettings& units) {
     const std::string& text = row[column];
     if (text.empty())
         return std::nullopt;
@@ -32,25 +32,7 @@ std::optional<double> MetricValue(const TMeteoRowTexts& row, int column, const T
     }
 }
 
-bool Above(double value, double limit) {
-    return value > limit + kSlack;
-}
-
 } // namespace
-
-int MeteoColumnKind(int column) {
-    switch (column) {
-    case 1:
-    case 2:
-        return QuantityKind::Temperature;
-    case 3:
-        return QuantityKind::Depth;
-    case 7:
-        return QuantityKind::Velocity;
-    default:
-        return QuantityKind::Plain1;
-    }
-}
 
 TMeteoRowTexts MeteoColumnCaptions(const TGuiSettings& units) {
     const std::string temperature = units.CurrentUnitLabel(QuantityKind::Temperature);
@@ -70,8 +52,7 @@ std::vector<std::pair<std::string, int>> MeteoColumnGroups() {
             {"Sunshine", 1}, {"Humidity", 2},    {"Windspeed", 2}};
 }
 
-std::string MeteoCellText(const TMeteo& meteo, const TGuiSettings& units, int period,
-                          int column) {
+std::string MeteoCellText(const TMeteo& meteo, const TGuiSettings& units, int period, int column) {
     const TYearData* series = meteo.Series()[column - 1];
     return units.FormatValue(MeteoColumnKind(column),
                              series->GetPeriod(period, PeriodLengthOf(units)));
@@ -119,76 +100,30 @@ std::string PrecipitationTotalText(const TMeteoGridTexts& grid) {
     return FormatFixed(total, 1);
 }
 
-int MeteoRowDay(const TGuiSettings& units, int period) {
-    switch (units.PeriodKind) {
-    case 1:
-        return period;
-    case 2:
-        return WeekMidDay(period);
-    case 3:
-        return DayOfYear(period, 15);
-    default: {
-        const int length = units.PeriodLength;
-        const int first = (period - 1) * length + 1;
-        return first + (TYearData::DaysInPeriod(period, length) - 1) / 2;
-    }
-    }
-}
-
-TMeteoCellState MeteoCellState(const TMeteoRowTexts& row, int column, int period,
-                               const TGuiSettings& units, const TMaxSunshine& maxSunshine) {
+TMeteoCellState MeteoCellState(const TMeteoRowTexts& row, int column, const TGuiSettings& units,
+                               double maxSunshine) {
     if (row[column].empty())
         return TMeteoCellState::Empty;
     const std::optional<double> value = MetricValue(row, column, units);
     if (!value)
         return TMeteoCellState::OutOfRange;
-    const double v = *value;
-    // Pasted text can bring a minus into any column; no quantity here may be negative.
-    bool valid = v >= -kSlack;
-    switch (column) {
-    case 1:
-        valid = valid && !Above(v, 55);
-        break;
-    case 2: {
-        valid = valid && !Above(v, 55);
-        const std::optional<double> tmin = MetricValue(row, 1, units);
-        valid = valid && !(tmin && Above(*tmin, v));
-        break;
-    }
-    case 3:
-        valid = valid && !Above(v, 1000);
-        break;
-    case 4:
-        valid = valid && !Above(v, maxSunshine(MeteoRowDay(units, period)));
-        break;
-    case 5:
-        valid = valid && !Above(v, 100);
-        break;
-    case 6: {
-        valid = valid && !Above(v, 100);
-        const std::optional<double> rhMean = MetricValue(row, 5, units);
-        valid = valid && !(v != 0 && rhMean && Above(*rhMean, v));
-        break;
-    }
-    case 7:
-        valid = valid && !Above(v, 15);
-        break;
-    case 8:
-        valid = valid && !Above(v, 5);
-        break;
-    default:
-        break;
-    }
-    return valid ? TMeteoCellState::Valid : TMeteoCellState::OutOfRange;
+    // A partner cell without a number has nothing to compare with yet.
+    const double none = -std::numeric_limits<double>::infinity();
+    const double tmin = MetricValue(row, MeteoColumn::Tmin, units).value_or(none);
+    const double rhMean = MetricValue(row, MeteoColumn::RHmean, units).value_or(none);
+    return MeteoValueOutOfRange(column, *value, tmin, rhMean, maxSunshine)
+               ? TMeteoCellState::OutOfRange
+               : TMeteoCellState::Valid;
 }
 
 bool MeteoGridValid(const TMeteoGridTexts& grid, const TGuiSettings& units,
                     const TMaxSunshine& maxSunshine) {
-    for (std::size_t p = 0; p < grid.size(); ++p)
+    for (std::size_t p = 0; p < grid.size(); ++p) {
+        const double limit = maxSunshine(static_cast<int>(p) + 1);
         for (int c = 1; c < kMeteoGridColumns; ++c)
-            if (MeteoCellState(grid[p], c, static_cast<int>(p) + 1, units, maxSunshine) !=
-                TMeteoCellState::Valid)
+            if (MeteoCellState(grid[p], c, units, limit) != TMeteoCellState::Valid)
                 return false;
+    }
     return true;
 }
 
@@ -198,7 +133,8 @@ std::string MeteoRangeHint(int column, const TGuiSettings& units) {
     case 1:
     case 2:
         return units.UnitOf(QuantityKind::Temperature) == 0
-                   ? "Range: 0 <= Temperature <= 55 and Tmin < Tmax " + unit(QuantityKind::Temperature)
+                   ? "Range: 0 <= Temperature <= 55 and Tmin < Tmax " +
+                         unit(QuantityKind::Temperature)
                    : "Range: 0 < Temperature <= 131 and Tmin < Tmax  " +
                          unit(QuantityKind::Temperature);
     case 3:
@@ -232,10 +168,6 @@ std::string WindHeightHint(const TGuiSettings& units) {
     return units.UnitOf(QuantityKind::Length) == 0
                ? "Range: 0.5 < Height windspeed measurement <= 15 m"
                : "Range: 1.64 < Height windspeed measurement <= 49.21 ft";
-}
-
-bool WindHeightInRange(double metres) {
-    return metres >= 0.5 - kSlack && metres <= 15 + kSlack;
 }
 
 void SpreadPastedText(TMeteoGridTexts& grid, int row, int column, const std::string& text) {

@@ -20,8 +20,6 @@ constexpr int kMeteoSunshineColumn = 4;
 using TMeteoRowTexts = std::array<std::string, kMeteoGridColumns>;
 using TMeteoGridTexts = std::vector<TMeteoRowTexts>; // index 0 is period 1
 
-// The quantity kind of a data column 1..8 (conversion and display format).
-int MeteoColumnKind(int column);
 // Row 0 of the grid: "(Month)", "min (°C)", "max (°C)", "(mm)", "(hours)", ...
 TMeteoRowTexts MeteoColumnCaptions(const TGuiSettings& units);
 // The group captions over the columns, each with the number of columns it spans.
@@ -39,17 +37,13 @@ void StoreMeteoGridTexts(TMeteo& meteo, const TGuiSettings& units, const TMeteoG
 // Sum of the precipitation cells as shown, "%0.1f".
 std::string PrecipitationTotalText(const TMeteoGridTexts& grid);
 
-// The day that stands for a grid row where a limit depends on the day of the year: the day
-// itself, the middle day of a week, the 15th of a month, the middle day of a period of n days.
-int MeteoRowDay(const TGuiSettings& units, int period);
-
 enum class TMeteoCellState { Empty, Valid, OutOfRange };
-// maxSunshine gives the maximum possible sunshine hours of a day 1..365 at the site.
-using TMaxSunshine = std::function<double(int day)>;
-// The state of one data cell of a row. Tmax and RHmax are compared with their partners only
-// when those hold a number.
-TMeteoCellState MeteoCellState(const TMeteoRowTexts& row, int column, int period,
-                               const TGuiSettings& units, const TMaxSunshine& maxSunshine);
+// The state of one data cell of a row by the rules of uMeteoRanges; maxSunshine is the row's
+// sunshine limit. Tmax and RHmax are compared with their partners only when those hold a number.
+TMeteoCellState MeteoCellState(const TMeteoRowTexts& row, int column, const TGuiSettings& units,
+                               double maxSunshine);
+// The sunshine limit (hours) of grid row 1..n.
+using TMaxSunshine = std::function<double(int row)>;
 // True when every data cell holds a number inside its range (an empty cell is invalid).
 bool MeteoGridValid(const TMeteoGridTexts& grid, const TGuiSettings& units,
                     const TMaxSunshine& maxSunshine);
@@ -57,8 +51,6 @@ bool MeteoGridValid(const TMeteoGridTexts& grid, const TGuiSettings& units,
 // Range hint of a data column 1..8 and of the wind-height field, in the units now set.
 std::string MeteoRangeHint(int column, const TGuiSettings& units);
 std::string WindHeightHint(const TGuiSettings& units);
-// 0.5 m <= height <= 15 m.
-bool WindHeightInRange(double metres);
 
 // Spreads pasted text with tabs and line ends over the grid from row, column (0-based row,
 // column 1..8): the first cell is emptied, digits, "-" and the decimal separator are appended to

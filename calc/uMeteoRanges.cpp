@@ -24,6 +24,8 @@ int MeteoColumnKind(int column) {
 
 bool MeteoValueOutOfRange(int column, double value, double tmin, double rhMean,
                           double maxSunshine) {
+    if (value < 0)
+        return true; // pasted text can bring a minus into any column
     switch (column) {
     case MeteoColumn::Tmin:
         return value < 0 || value > 55;

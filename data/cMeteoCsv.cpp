@@ -80,10 +80,10 @@ void ImportMeteoCsv(const std::string& text, int periodLength, int periodCount, 
     if (lines.empty())
         throw TQueltaError("The file holds no table");
     const std::string& headerLine = lines.front();
-    const char separator = headerLine.find(',') == std::string::npos &&
-                                   headerLine.find(';') != std::string::npos
-                               ? ';'
-                               : ',';
+    const char separator =
+        headerLine.find(',') == std::string::npos && headerLine.find(';') != std::string::npos
+            ? ';'
+            : ',';
     const std::vector<std::string> header = SplitFields(headerLine, separator);
 
     std::array<std::size_t, TMeteo::kSeriesCount> position{};
@@ -99,11 +99,10 @@ void ImportMeteoCsv(const std::string& text, int periodLength, int periodCount, 
     const int rows = static_cast<int>(lines.size()) - 1;
     const bool monthly = rows == 12;
     if (!monthly && rows != periodCount)
-        throw TQueltaError("The table has " + std::to_string(rows) +
-                           " rows of data; expected 12 (one per month)" +
-                           (periodCount != 12 ? " or " + std::to_string(periodCount) +
-                                                    " (one per period)"
-                                              : std::string()));
+        throw TQueltaError(
+            "The table has " + std::to_string(rows) + " rows of data; expected 12 (one per month)" +
+            (periodCount != 12 ? " or " + std::to_string(periodCount) + " (one per period)"
+                               : std::string()));
 
     // Read every value before anything is written.
     std::vector<std::array<double, TMeteo::kSeriesCount>> values(rows);

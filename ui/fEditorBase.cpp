@@ -278,6 +278,15 @@ bool IsShortcutKey(const QKeyEvent* key) {
                                              key->key() == Qt::Key_X || key->key() == Qt::Key_Z);
 }
 
+void SetTabOrder(std::initializer_list<QWidget*> order) {
+    QWidget* previous = nullptr;
+    for (QWidget* next : order) {
+        if (previous)
+            QWidget::setTabOrder(previous, next); // Qt 6.4 has only the pairwise form
+        previous = next;
+    }
+}
+
 void TEditorBase::RefreshRangeHint() {
     QWidget* focused = focusWidget();
     if (TWatched* w = Watched(focused))

@@ -32,6 +32,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -167,6 +168,9 @@ extern const std::string kSaveChanges; // "Save changes to file?"
 
 // Ctrl with V, C, X or Z and no other shift key: the clipboard and undo shortcuts.
 bool IsShortcutKey(const QKeyEvent* key);
+
+// The fields in the order Tab visits them.
+void SetTabOrder(std::initializer_list<QWidget*> order);
 
 enum class TSaveAnswer { Yes, No, Cancel };
 TSaveAnswer AskSaveChanges(const std::string& text);

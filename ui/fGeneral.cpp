@@ -90,9 +90,12 @@ TfrmGeneral::TfrmGeneral(TAllData& data, QWidget* owner)
     for (QLineEdit* number : {edtTot_Area, edtS_Area, edtDm_of_watappl, edtFixedpercent})
         WatchNumberField(number, TNumberEntry::Decimal, true);
     const std::pair<QLineEdit*, TGeneralField> hinted[] = {
-        {edtLatiDegrees, TGeneralField::Degrees}, {edtLatiMinutes, TGeneralField::Minutes},
-        {edtAlti, TGeneralField::Altitude},       {edtTot_Area, TGeneralField::GrossArea},
-        {edtS_Area, TGeneralField::IrrigableArea}, {edtDm_of_watappl, TGeneralField::Depth},
+        {edtLatiDegrees, TGeneralField::Degrees},
+        {edtLatiMinutes, TGeneralField::Minutes},
+        {edtAlti, TGeneralField::Altitude},
+        {edtTot_Area, TGeneralField::GrossArea},
+        {edtS_Area, TGeneralField::IrrigableArea},
+        {edtDm_of_watappl, TGeneralField::Depth},
         {edtFixedpercent, TGeneralField::FixedPercent}};
     for (const auto& [field, kind] : hinted)
         SetRangeHint(field, [this, kind = kind] { return GeneralRangeHint(kind, Units()); });
@@ -137,10 +140,9 @@ TfrmGeneral::TfrmGeneral(TAllData& data, QWidget* owner)
         Data().General.SetUseFixedPercent(checked);
     });
 
-    QWidget::setTabOrder({edtCountry, edtRegion, edtDescript, cbxHemis, edtLatiDegrees,
-                          edtLatiMinutes, edtAlti, edtTot_Area, edtS_Area, cbxCalcPer,
-                          edtDm_of_watappl, cbxApplInt, ckbxCNM, cbxCNM1, cbxCNM2,
-                          ckbxFixedPercent, edtFixedpercent});
+    SetTabOrder({edtCountry, edtRegion, edtDescript, cbxHemis, edtLatiDegrees, edtLatiMinutes,
+                 edtAlti, edtTot_Area, edtS_Area, cbxCalcPer, edtDm_of_watappl, cbxApplInt, ckbxCNM,
+                 cbxCNM1, cbxCNM2, ckbxFixedPercent, edtFixedpercent});
     ShowDefaults();
     SetModified(false);
 }
@@ -213,7 +215,8 @@ void TfrmGeneral::BuildFields() {
 
     // Effective rainfall: the default method, the Curve Number method with its table, or a fixed
     // percentage of the precipitation.
-    ckbxCNM = new QCheckBox(QStringLiteral("Use Curve Number Method\nto calculate effective rainfall"));
+    ckbxCNM =
+        new QCheckBox(QStringLiteral("Use Curve Number Method\nto calculate effective rainfall"));
     ckbxCNM->setObjectName(QStringLiteral("ckbxCNM"));
     cbxCNM1 = new QComboBox;
     cbxCNM1->setObjectName(QStringLiteral("cbxCNM1"));
@@ -228,8 +231,8 @@ void TfrmGeneral::BuildFields() {
     bold.setBold(true);
     lblSelectedCNValue->setFont(bold);
     lblSelectedCNValue->setMinimumWidth(30);
-    ckbxFixedPercent =
-        new QCheckBox(QStringLiteral("Use fixed % of precipitation to\ncalculate effective rainfall"));
+    ckbxFixedPercent = new QCheckBox(
+        QStringLiteral("Use fixed % of precipitation to\ncalculate effective rainfall"));
     ckbxFixedPercent->setObjectName(QStringLiteral("ckbxFixedPercent"));
     edtFixedpercent = MakeEdit("edtFixedpercent", 60);
 
@@ -241,9 +244,9 @@ void TfrmGeneral::BuildFields() {
         1, 4);
     rainGrid->addWidget(ckbxCNM, 1, 0, 2, 1, Qt::AlignTop);
     // The three headers sit over the padded columns of the land-use texts.
-    auto* headers = new QLabel(
-        Q(std::string("Land use or cover") + std::string(10, ' ') + "Treatment or  " +
-          "Hydrological\n" + std::string(27, ' ') + "practise      conditions"));
+    auto* headers =
+        new QLabel(Q(std::string("Land use or cover") + std::string(10, ' ') + "Treatment or  " +
+                     "Hydrological\n" + std::string(27, ' ') + "practise      conditions"));
     headers->setFont(TableFont());
     headers->setObjectName(QStringLiteral("lblLandUseHeaders"));
     rainGrid->addWidget(headers, 1, 1, Qt::AlignBottom);
@@ -333,7 +336,7 @@ void TfrmGeneral::ShowRecord() {
     SelectText(cbxApplInt, std::to_string(g.ApplInterval));
     ckbxCNM->setChecked(g.UseCurveNumber);
     cbxCNM1->setCurrentIndex(g.LandUseIndex >= 0 && g.LandUseIndex < kLandUseRows ? g.LandUseIndex
-                                                                                   : -1);
+                                                                                  : -1);
     cbxCNM2->setCurrentIndex(g.SoilGroupIndex >= 0 && g.SoilGroupIndex < 4 ? g.SoilGroupIndex : -1);
     ShowCurveNumber();
     edtFixedpercent->setText(Q(FormatGeneral(g.FixedPercent)));

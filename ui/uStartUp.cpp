@@ -1,6 +1,7 @@
 #include "ui/uStartUp.h"
 
 #include "ui/fGeneral.h"
+#include "ui/fMeteo.h"
 #include "ui/fSplash.h"
 #include "ui/platform/pDesktop.h"
 #include "ui/platform/pSingleInstance.h"
@@ -9,6 +10,9 @@
 
 void CreateEditors(TfrmQueltaMain& main) {
     // They live hidden as long as the main window, which owns them.
+    auto* meteo = new TfrmMeteo(main.AllData(), &main);
+    main.SetEditor(TfrmQueltaMain::TEditorSlot::Meteo, meteo);
+    main.SetMeteoValidation([meteo](TAllData&) { meteo->ValidateMeteo(); });
     main.SetEditor(TfrmQueltaMain::TEditorSlot::General, new TfrmGeneral(main.AllData(), &main));
 }
 

@@ -66,7 +66,8 @@ TEST(GeneralRanges, AreasMustBePositiveAndAtMostAMillionHectares) {
 
 TEST(GeneralRanges, DepthFromTwentyToTwoHundredMillimetres) {
     TGeneral g = ValidSite();
-    for (auto [depth, valid] : {std::pair{20.0, true}, {19.9, false}, {200.0, true}, {200.1, false}}) {
+    for (auto [depth, valid] :
+         {std::pair{20.0, true}, {19.9, false}, {200.0, true}, {200.1, false}}) {
         g.MeanDepth = depth;
         EXPECT_EQ(CheckGeneralRanges(g).Depth, valid) << depth;
     }
@@ -101,8 +102,10 @@ TEST(GeneralRanges, HintsFollowTheUnitsNowSet) {
               "Range: 1 < Irrigable area <= 2470000 ac and Irrigable area <= Gross area");
     EXPECT_EQ(GeneralRangeHint(TGeneralField::Depth, units),
               "Range: 0.7874 < Application depth <= 7.874 in");
-    EXPECT_EQ(GeneralRangeHint(TGeneralField::Degrees, units), "Range: 0 <= Latitude degrees <= 66");
-    EXPECT_EQ(GeneralRangeHint(TGeneralField::Minutes, units), "Range: 0 <= Latitude minutes <= 59");
+    EXPECT_EQ(GeneralRangeHint(TGeneralField::Degrees, units),
+              "Range: 0 <= Latitude degrees <= 66");
+    EXPECT_EQ(GeneralRangeHint(TGeneralField::Minutes, units),
+              "Range: 0 <= Latitude minutes <= 59");
     EXPECT_EQ(GeneralRangeHint(TGeneralField::FixedPercent, units),
               "Range: 0 <= fixed percentage <= 100");
 }

@@ -21,7 +21,7 @@ TMeteoRowTexts Row(std::initializer_list<const char*> cells) {
 }
 
 TMeteoCellState State(const TMeteoRowTexts& row, int column, const TGuiSettings& units = {}) {
-    return MeteoCellState(row, column, 1, units, TwelveHours);
+    return MeteoCellState(row, column, units, 12);
 }
 
 constexpr auto Valid = TMeteoCellState::Valid;
@@ -75,7 +75,7 @@ TEST(MeteoGrid, StoringKeepsExactValuesThatStillShowTheSame) {
     m.Tmax.SetMonth(1, 30);
     TMeteoGridTexts grid = MeteoGridTexts(m, units);
     grid[0][2] = "31.5";
-    grid[1][3] = "";   // empty counts as 0, which the record already holds
+    grid[1][3] = "";    // empty counts as 0, which the record already holds
     grid[2][7] = "abc"; // no number: skipped
     StoreMeteoGridTexts(m, units, grid);
     EXPECT_DOUBLE_EQ(m.Tmin.GetDay(1), 12.25); // still shows 12.3: untouched
@@ -143,26 +143,17 @@ TEST(MeteoGrid, PrecipitationSunshineWindAndRatio) {
     EXPECT_EQ(State(Row({"", "", "", "", "", "", "1297"}), 7, kmPerDay), Out);
 }
 
-TEST(MeteoGrid, TheSunshineLimitTakesTheDayOfTheRow) {
+TEST(MeteoGrid, TheSunshineLimitIsAskedPerRow) {
     TGuiSettings units;
-    EXPECT_EQ(MeteoRowDay(units, 1), 15);
-    EXPECT_EQ(MeteoRowDay(units, 3), 74);
-    units.SetPeriodKind(1);
-    EXPECT_EQ(MeteoRowDay(units, 200), 200);
-    units.SetPeriodKind(2);
-    EXPECT_EQ(MeteoRowDay(units, 1), 3);
-    EXPECT_EQ(MeteoRowDay(units, 52), 360);
-    units.SetOtherPeriod(10);
-    EXPECT_EQ(MeteoRowDay(units, 1), 5);
-    EXPECT_EQ(MeteoRowDay(units, 36), 358); // days 351..365
-    int asked = 0;
-    auto limit = [&asked](int day) {
-        asked = day;
-        return 10.0;
+    TMeteoGridTexts grid(12, Row({"10", "25", "30", "8", "60", "80", "2", "2"}));
+    std::vector<int> asked;
+    auto limit = [&asked](int row) {
+        asked.push_back(row);
+        return row == 12 ? 7.5 : 12.0;
     };
-    units.SetPeriodKind(3);
-    EXPECT_EQ(MeteoCellState(Row({"", "", "", "10.5"}), 4, 2, units, limit), Out);
-    EXPECT_EQ(asked, 46);
+    EXPECT_FALSE(MeteoGridValid(grid, units, limit)); // 8 hours in row 12
+    EXPECT_EQ(asked.back(), 12);
+    EXPECT_EQ(State(Row({"", "", "", "12.1"}), 4), Out);
 }
 
 TEST(MeteoGrid, FullValidationCountsAnEmptyCellAsInvalid) {
@@ -197,19 +188,12 @@ TEST(MeteoGrid, HintsInBothUnitSystems) {
               "Range: RHmean <= RHmax <= 100 %  or RHmax = 0 (no data available)");
 }
 
-TEST(MeteoGrid, WindHeightBoundsAreInside) {
-    EXPECT_TRUE(WindHeightInRange(0.5));
-    EXPECT_TRUE(WindHeightInRange(15));
-    EXPECT_FALSE(WindHeightInRange(0.4));
-    EXPECT_FALSE(WindHeightInRange(15.01));
-}
-
 TEST(MeteoGrid, PastedLinesSpreadOverTheGrid) {
     TMeteoGridTexts grid(3, Row({"1", "2", "3", "4", "5", "6", "7", "8"}));
     SpreadPastedText(grid, 0, 1, "12.5\t30.1\r\n-3\t4");
     EXPECT_EQ(grid[0][1], "12.5");
     EXPECT_EQ(grid[0][2], "30.1");
-    EXPECT_EQ(grid[0][3], "3"); // untouched
+    EXPECT_EQ(grid[0][3], "3");   // untouched
     EXPECT_EQ(grid[1][1], "0.0"); // left by a tab with a minus
     EXPECT_EQ(grid[1][2], "4");
     // A minus at the very end stays; letters are dropped.
@@ -240,8 +224,8 @@ TEST(MeteoGrid, ClipboardBodyListsWindGroupsRowsAndFooter) {
     TMeteo m;
     const TMeteoGridTexts grid = MeteoGridTexts(m, units);
     TMeteoRowTexts footer{"Total", "", "", "0.0"};
-    const auto lines = MeteoClipboardBody("Height (m)", "2.00", MeteoColumnCaptions(units), grid,
-                                          footer);
+    const auto lines =
+        MeteoClipboardBody("Height (m)", "2.00", MeteoColumnCaptions(units), grid, footer);
     ASSERT_EQ(lines.size(), 16u);
     EXPECT_EQ(lines[0], ",Height (m)\t2.00");
     EXPECT_EQ(lines[1], "\tTemperature\tTemperature\tPrecipitation\tSunshine\tHumidity\tHumidity\t"

@@ -17,7 +17,8 @@ std::string MonthlyTable(const std::string& header, int rows = 12) {
     return text;
 }
 
-const std::string kHeader = "Month,Tmin,Tmax,Precipitation,Sunshine,RHmean,RHmax,WindSpeed,WindRatio";
+const std::string kHeader =
+    "Month,Tmin,Tmax,Precipitation,Sunshine,RHmean,RHmax,WindSpeed,WindRatio";
 
 TMeteo Filled() {
     TMeteo m;
@@ -49,7 +50,7 @@ TEST(MeteoCsv, MonthlyRowsFillTheSeriesByTheirOwnMonthWrite) {
     EXPECT_DOUBLE_EQ(m.Tmin.GetDay(1), 11);
     EXPECT_DOUBLE_EQ(m.Tmin.GetDay(365), 22);
     EXPECT_DOUBLE_EQ(m.Tmax.GetDay(100), 30);
-    EXPECT_DOUBLE_EQ(m.Precipitation.GetDay(1), 1);   // 31 mm over January's 31 days
+    EXPECT_DOUBLE_EQ(m.Precipitation.GetDay(1), 1);    // 31 mm over January's 31 days
     EXPECT_DOUBLE_EQ(m.Precipitation.GetMonth(2), 31); // the total, spread over 28 days
     EXPECT_DOUBLE_EQ(m.Sunshine.GetDay(200), 8.5);
     EXPECT_DOUBLE_EQ(m.RHmax.GetDay(200), 0);
@@ -79,7 +80,7 @@ TEST(MeteoCsv, OneRowPerPeriodOfTheCurrentLength) {
     TMeteo m = Filled();
     ImportMeteoCsv(text, 7, 52, m);
     EXPECT_DOUBLE_EQ(m.Tmin.GetDay(8), 2);
-    EXPECT_DOUBLE_EQ(m.Precipitation.GetDay(8), 2);   // 14 mm over 7 days
+    EXPECT_DOUBLE_EQ(m.Precipitation.GetDay(8), 2);      // 14 mm over 7 days
     EXPECT_DOUBLE_EQ(m.Precipitation.GetDay(365), 1.75); // week 52 takes 8 days
 }
 

@@ -173,7 +173,8 @@ TEST_F(GeneralEditor, IrrigableAboveGrossTurnsOnlyTheIrrigableFieldRed) {
 TEST_F(GeneralEditor, AltitudeRangeInMetresAndInFeet) {
     Type(editor.edtTot_Area, QStringLiteral("100"));
     Type(editor.edtS_Area, QStringLiteral("100"));
-    for (auto [text, red] : {std::pair{"-500", false}, {"4500", false}, {"-501", true}, {"4501", true}}) {
+    for (auto [text, red] :
+         {std::pair{"-500", false}, {"4500", false}, {"-501", true}, {"4501", true}}) {
         Type(editor.edtAlti, QString::fromUtf8(text));
         EXPECT_EQ(Red(editor.edtAlti), red) << text;
     }
