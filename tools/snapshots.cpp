@@ -4,16 +4,21 @@
 #include "core/cUserMessages.h"
 #include "data/cAllData.h"
 #include "ui/fAbout.h"
+#include "ui/fGeneral.h"
+#include "ui/fMeteo.h"
 #include "ui/fQueltaMain.h"
 #include "ui/fSettings.h"
 #include "ui/fSplash.h"
 #include "ui/fToolBar.h"
+#include "ui/uStartUp.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -49,7 +54,23 @@ void FillProject(TAllData& data) {
     g.ApplInterval = 10;
     g.MeanDepth = 75;
     g.DataValid = true;
-    data.Meteo.FileName = "/home/user/Quelta/Meteo/TANTA 1961-1990.mtf";
+    // Cairo's monthly normals, wind measured at 10 m; no RHmax or wind ratio published.
+    TMeteo& m = data.Meteo;
+    m.Clear();
+    m.FileName = "/home/user/Quelta/Meteo/TANTA 1961-1990.mtf";
+    m.WindHeight = 10;
+    const double months[6][12] = {
+        {8, 9, 11, 14, 17, 20, 21, 22, 20, 18, 14, 10},
+        {19.2, 20.5, 23.4, 28.1, 31.9, 34.5, 35.1, 34.8, 33.3, 29.9, 24.9, 20.7},
+        {9, 3, 3, 5, 0, 0, 0, 0, 0, 1, 3, 3},
+        {8, 8, 9, 10, 11, 12, 13, 12, 11, 10, 9, 8},
+        {62, 56, 54, 49, 48, 52, 58, 61, 59, 60, 62, 62},
+        {3.31, 3.76, 3.98, 4.29, 4.16, 4.02, 3.53, 3.44, 3.62, 3.35, 3.04, 3.13}};
+    TYearData* series[6] = {&m.Tmin,     &m.Tmax,   &m.Precipitation,
+                            &m.Sunshine, &m.RHmean, &m.WindSpeed};
+    for (int s = 0; s < 6; ++s)
+        for (int month = 1; month <= 12; ++month)
+            series[s]->SetMonth(month, months[s][month - 1]);
 }
 
 } // namespace
@@ -82,6 +103,7 @@ int main(int argc, char** argv) {
             programFolder.filePath(QStringLiteral("quelta.INI")).toStdString());
     });
     FillProject(main.AllData());
+    CreateEditors(main);
     main.resize(1024, 700);
     main.show();
     main.RefreshDataStatus();
@@ -103,6 +125,22 @@ int main(int argc, char** argv) {
     strip.FileSaveAs1->setEnabled(false);
     strip.setWindowTitle(QStringLiteral("Command strip"));
     ok = Save(&strip, folder, "toolbar") && ok;
+
+    // The editors as the File menu opens them, on the project above.
+    for (auto* general : main.findChildren<TfrmGeneral*>()) {
+        general->ShowEditor();
+        ok = Save(general, folder, "general") && ok;
+        general->hide();
+    }
+    for (auto* meteo : main.findChildren<TfrmMeteo*>()) {
+        meteo->ShowEditor();
+        ok = Save(meteo, folder, "meteo") && ok;
+        // A cell out of range, and the Hargreaves shading.
+        meteo->cbxMethod->setCurrentIndex(2);
+        meteo->grdMeteo->item(6, 4)->setText(QStringLiteral("14.5"));
+        ok = Save(meteo, folder, "meteo-hargreaves") && ok;
+        meteo->hide();
+    }
 
     return ok && messages.ErrorCount() == 0 ? 0 : 1;
 }

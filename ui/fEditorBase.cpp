@@ -150,6 +150,8 @@ bool TEditorBase::SaveUnder(const std::string& fileName) {
     }
     if (values.ShowAfterSave)
         ShowRecordAndCaption();
+    else
+        UpdateCaption(); // the new name belongs in the caption all the same
     Notify();
     SetModified(false);
     return true;

@@ -62,11 +62,13 @@ void SelectText(QComboBox* box, const std::string& text) {
     box->setCurrentIndex(box->findText(Q(text), Qt::MatchExactly));
 }
 
-// Black on white, or red text for a value out of range.
+// Black on white, or red text for a value out of range; a disabled field keeps its grey look.
 void Colour(QWidget* field, bool valid) {
     QPalette palette = field->palette();
-    palette.setColor(QPalette::Text, valid ? Qt::black : Qt::red);
-    palette.setColor(QPalette::Base, Qt::white);
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::Text, valid ? Qt::black : Qt::red);
+        palette.setColor(group, QPalette::Base, Qt::white);
+    }
     field->setPalette(palette);
 }
 
@@ -316,6 +318,7 @@ void TfrmGeneral::ShowDefaults() {
         Colour(field, true);
     showing = false;
     ApplyPeriodKind();
+    RefreshRangeHint(); // the units may have changed
 }
 
 void TfrmGeneral::ShowRecord() {

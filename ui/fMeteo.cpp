@@ -114,7 +114,7 @@ public:
         QColor back = Qt::white;
         QColor fore = Qt::black;
         if (column == 0) {
-            back = option.palette.color(QPalette::Button);
+            back = option.palette.color(QPalette::Window); // the labels, not data
         } else if (form->CellState(index.row() + 1, column) == TMeteoCellState::OutOfRange) {
             back = Qt::red;
             fore = Qt::yellow;
@@ -155,6 +155,7 @@ TfrmMeteo::TfrmMeteo(TAllData& data, QWidget* owner)
     SetRangeHint(edtWHeigth, [this] { return WindHeightHint(Units()); });
     resize(860, 560);
     SetUnitCaptions();
+    resize(grdMeteo->width() + 2 * 12, 560); // as wide as the grid with its margins
     ShowDefaults();
     SetModified(false);
 }
@@ -201,6 +202,7 @@ void TfrmMeteo::BuildFields() {
     hdrFooter->setObjectName(QStringLiteral("hdrFooter"));
 
     auto* top = new QGridLayout;
+    top->setHorizontalSpacing(10);
     top->addWidget(lblWHeigth, 0, 0);
     top->addWidget(edtWHeigth, 0, 1);
     top->addWidget(methodCaption, 1, 0);

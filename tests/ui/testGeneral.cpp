@@ -179,6 +179,7 @@ TEST_F(GeneralEditor, AltitudeRangeInMetresAndInFeet) {
         EXPECT_EQ(Red(editor.edtAlti), red) << text;
     }
     data.GuiSettings.LengthUnit = 1;
+    messages.Answer(TMessageAnswer::No); // New asks about the typed values
     editor.ShowEditor();
     editor.edtAlti->setFocus();
     EXPECT_EQ(editor.RangeHint()->text().toStdString(), "Range: -1640 <= Altitude <= 14763 ft");

@@ -86,7 +86,6 @@ TEST_F(MeteoEditor, NewShowsAnEmptyMonthlyGridWithItsCaptions) {
     EXPECT_EQ(editor.grdMeteo->horizontalHeaderItem(7)->text().toStdString(), "mean (m/s)");
     EXPECT_EQ(editor.FooterText(0).toStdString(), "Total");
     EXPECT_EQ(editor.FooterText(3).toStdString(), "0");
-    EXPECT_EQ(data.Meteo.WindHeight, 0); // only shown
     EXPECT_FALSE(editor.Modified());
 }
 
