@@ -143,6 +143,21 @@ public:
         return editor;
     }
 
+    // Enter takes the value and goes down a row, as in a spreadsheet; moving the current cell
+    // commits and closes the editor at once.
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            QTableWidget* grid = form->grdMeteo;
+            if ((key == Qt::Key_Return || key == Qt::Key_Enter) &&
+                grid->currentRow() + 1 < grid->rowCount()) {
+                grid->setCurrentCell(grid->currentRow() + 1, grid->currentColumn());
+                return true;
+            }
+        }
+        return QStyledItemDelegate::eventFilter(object, event);
+    }
+
 private:
     TfrmMeteo* form;
 };
@@ -519,6 +534,12 @@ bool TfrmMeteo::GridKeyPress(QObject* watched, QKeyEvent* key) {
     if (shortcutKey) {
         shortcutKey = false;
         return false;
+    }
+    // A spreadsheet habit: Delete empties a cell (Enter going down is the delegate's).
+    const int column = grdMeteo->currentColumn();
+    if (!editor && (code == Qt::Key_Delete || code == Qt::Key_Backspace) && column >= 1) {
+        SetCell(grdMeteo->currentRow(), column, "");
+        return true;
     }
     const QString typed = key->text();
     if (typed.isEmpty() || code == Qt::Key_Return || code == Qt::Key_Enter ||

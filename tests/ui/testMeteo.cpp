@@ -307,3 +307,22 @@ TEST_F(MeteoEditor, ClipboardHoldsTheWindHeightGroupsRowsAndTotal) {
     EXPECT_NE(text.find("\r\nJan (1)\t\t\t31\t\t\t\t\t\t\r\n"), std::string::npos);
     EXPECT_NE(text.find("\r\nTotal\t\t\t31.0\t\t\t\t\t\t\r\n"), std::string::npos);
 }
+
+TEST_F(MeteoEditor, EnterGoesDownARowAndDeleteEmptiesACell) {
+    editor.grdMeteo->setFocus();
+    editor.grdMeteo->setCurrentCell(0, 2);
+    for (const char* value : {"20", "21", "22"}) {
+        for (const char* c = value; *c; ++c) // the first key opens the cell editor
+            QTest::keyClick(QApplication::focusWidget(), *c);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    }
+    EXPECT_EQ(Cell(1, 2), "20");
+    EXPECT_EQ(Cell(2, 2), "21");
+    EXPECT_EQ(Cell(3, 2), "22");
+    EXPECT_EQ(editor.grdMeteo->currentRow(), 3);
+    EXPECT_DOUBLE_EQ(data.Meteo.Tmax.GetDay(70), 22);
+    editor.grdMeteo->setCurrentCell(1, 2);
+    QTest::keyClick(editor.grdMeteo, Qt::Key_Delete);
+    EXPECT_EQ(Cell(2, 2), "");
+    EXPECT_DOUBLE_EQ(data.Meteo.Tmax.GetDay(40), 0); // an empty cell counts as 0
+}

@@ -1,0 +1,96 @@
+#include "UiTestSupport.h"
+
+#include "core/cUserMessages.h"
+#include "data/cAllData.h"
+#include "support/TestProject.h"
+#include "support/TestSupport.h"
+#include "ui/fGeneral.h"
+#include "ui/fMeteo.h"
+#include "ui/fQueltaMain.h"
+#include "ui/uStartUp.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The main window with its editors, as the program starts it.
+class ProjectEditors : public ::testing::Test {
+protected:
+    TTempDir dir;
+    TMessageRecorder messages;
+    TfrmQueltaMain main{[this](TGuiSettings& settings) {
+        settings.OpenProgramFolder(dir.Path(), dir.File("quelta.INI"));
+    }};
+    TAllData& data = main.AllData();
+    TfrmGeneral* general = nullptr;
+    TfrmMeteo* meteo = nullptr;
+
+    void SetUp() override {
+        CreateEditors(main);
+        general = main.findChild<TfrmGeneral*>();
+        meteo = main.findChild<TfrmMeteo*>();
+        main.show();
+    }
+};
+
+} // namespace
+
+TEST_F(ProjectEditors, TheFileMenuOpensTheGeneralAndMeteoEditors) {
+    ASSERT_NE(general, nullptr);
+    ASSERT_NE(meteo, nullptr);
+    EXPECT_TRUE(main.actGeneral->isEnabled());
+    EXPECT_TRUE(main.actMeteo->isEnabled());
+    main.actGeneral->trigger();
+    EXPECT_TRUE(general->isVisible());
+    EXPECT_EQ(general->windowTitle().toStdString(), "General data []");
+    main.actMeteo->trigger();
+    EXPECT_TRUE(meteo->isVisible());
+    EXPECT_EQ(meteo->windowTitle().toStdString(), "Meteo data []");
+    EXPECT_EQ(general->parentWidget(), &main); // they stay on top of the main window
+}
+
+TEST_F(ProjectEditors, AnotherPeriodInTheGeneralEditorRelaysTheOpenMeteoGrid) {
+    LoadValidProject(data);
+    main.actGeneral->trigger();
+    main.actMeteo->trigger();
+    ASSERT_EQ(meteo->grdMeteo->rowCount(), 12);
+    general->cbxCalcPer->setFocus();
+    QTest::keyClick(general->cbxCalcPer, Qt::Key_Up); // Month -> Week
+    DeliverPostedEvents();
+    EXPECT_EQ(meteo->grdMeteo->rowCount(), 52);
+    EXPECT_EQ(meteo->grdMeteo->item(0, 1)->text().toStdString(), "12.0");
+    // The latitude reaches the sunshine limit the same way.
+    meteo->grdMeteo->setFocus();
+    meteo->grdMeteo->setCurrentCell(25, 4); // late June
+    for (QChar c : QStringLiteral("13.5"))
+        QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_DOUBLE_EQ(data.Meteo.Sunshine.GetDay(178), 13.5);
+    EXPECT_EQ(meteo->CellState(26, 4), TMeteoCellState::Valid);
+    general->edtLatiDegrees->setFocus();
+    general->edtLatiDegrees->selectAll();
+    QTest::keyClicks(general->edtLatiDegrees, QStringLiteral("5"));
+    DeliverPostedEvents();
+    EXPECT_EQ(meteo->CellState(26, 4), TMeteoCellState::OutOfRange); // about 12.3 h at 5 N
+}
+
+TEST_F(ProjectEditors, TheReportMenuRunsTheMeteoEditorsOwnCheck) {
+    LoadValidProject(data);
+    main.actMeteo->trigger();
+    OpenMenu(main.mnuReports);
+    EXPECT_TRUE(messages.Texts().empty());
+    // An emptied cell is missing data, though the record still holds a number for it.
+    meteo->grdMeteo->item(4, 6)->setText(QString());
+    OpenMenu(main.mnuReports);
+    EXPECT_EQ(messages.Texts(),
+              std::vector<std::string>{"One or more meteo data are missing or some values are out "
+                                       "of range"});
+    EXPECT_FALSE(data.Meteo.DataValid);
+}
