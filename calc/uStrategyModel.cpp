@@ -188,6 +188,17 @@ void TStrategyModel::SetMethod(int chosen) {
     ShowRecord();
 }
 
+void TStrategyModel::Show() {
+    const std::string fileName = strategy.FileName;
+    strategy.Clear();
+    Reset();
+    modified = false;
+    if (!fileName.empty() && strategy.Load(fileName))
+        ShowRecord();
+    else
+        New();
+}
+
 void TStrategyModel::New() {
     strategy.Clear();
     Reset();

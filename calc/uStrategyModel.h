@@ -111,6 +111,9 @@ public:
     TStrategyModel& operator=(const TStrategyModel&) = delete;
 
     // Window operations.
+    // Showing the window: the record cleared, then loaded again from its file and shown; a
+    // record without a file, or one that fails to load, starts as a new strategy.
+    void Show();
     void New();
     // Loads a strategy; one made for another general file is shown only if the user agrees.
     bool Open(const std::string& fileName);

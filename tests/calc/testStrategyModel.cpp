@@ -363,3 +363,21 @@ TEST_F(StrategyModelTest, UnitCaptionsFollowTheSettings) {
     EXPECT_EQ(model.WaterBalanceStrategy().Cell(1, StrategyColumn::VcDF), "121");
     EXPECT_DOUBLE_EQ(MonthValue(strategy.VcDF, 1), 121 / 0.00081071);
 }
+
+TEST_F(StrategyModelTest, ShowingTheWindowReadsTheRecordAgain) {
+    TTempDir dir;
+    FillFieldData();
+    strategy.Save(dir.File("a.str"));
+    strategy.FileName = dir.File("a.str");
+    strategy.ETaGross.Fill(0); // unsaved changes are dropped
+    TStrategyModel model(strategy, settings, SmallProject, "SITE.GEN");
+    model.Show();
+    EXPECT_EQ(model.DataInput().Cell(1, DataInputColumn::ETaGross), "100.0");
+    EXPECT_FALSE(model.Modified());
+
+    strategy.FileName = dir.File("gone.str");
+    model.Show();
+    EXPECT_EQ(strategy.ETaGross.GetDay(1), 0);
+    EXPECT_EQ(model.DataInput().Cell(1, DataInputColumn::ETaGross), "");
+    EXPECT_EQ(model.WaterBalance().DFsustainable, "0.6");
+}
