@@ -2,6 +2,7 @@
 
 #include "core/cGuiSettings.h"
 #include "core/cYearData.h"
+#include "data/cCropPattern.h"
 #include "data/cGeneral.h"
 #include "data/cMeteo.h"
 #include "data/cStrategy.h"
@@ -113,6 +114,33 @@ void VisitStrategy(TVisitor& v, TStrategyRef& s) {
     v("ETaGross", s.ETaGross);
 }
 
+template <class TVisitor, class TCropFactorRef>
+void VisitCropFactor(TVisitor& v, TCropFactorRef& c) {
+    v("Version", c.Version);
+    v("Description", c.Description);
+    v("StandardKc", c.StandardKc);
+    v("Kc1", c.Kc1);
+    v("Kc2", c.Kc2);
+    v("Kc3", c.Kc3);
+    v("Kc4", c.Kc4);
+    v("RootingDepth", c.RootingDepth);
+    v("StageLength", c.StageLength);
+}
+
+template <class TVisitor, class TPatternRef>
+void VisitCropPattern(TVisitor& v, TPatternRef& p) {
+    v("Version", p.Version);
+    v("KcFallow", p.KcFallow);
+    v("KcPermanent", p.KcPermanent);
+}
+
+template <class TVisitor, class TLineRef>
+void VisitPatternLine(TVisitor& v, TLineRef& line) {
+    v("Area", line.Area);
+    v("PlantingDay", line.PlantingDay);
+    v("CropFileName", line.CropFileName);
+}
+
 template <class TVisitor, class TSettingsRef>
 void VisitSettings(TVisitor& v, TSettingsRef& s) {
     v("LengthUnit", s.LengthUnit);
@@ -167,6 +195,43 @@ TJson ToJson(const TStrategy& strategy) {
 
 void FromJson(const TJson& json, TStrategy& strategy) {
     RecordFromJson(json, strategy, [](auto& v, auto& s) { VisitStrategy(v, s); });
+}
+
+TJson ToJson(const TCropFactor& crop) {
+    return RecordToJson(crop, [](auto& v, auto& c) { VisitCropFactor(v, c); });
+}
+
+void FromJson(const TJson& json, TCropFactor& crop) {
+    RecordFromJson(json, crop, [](auto& v, auto& c) { VisitCropFactor(v, c); });
+}
+
+TJson ToJson(const TCropPattern& pattern) {
+    TJson json = RecordToJson(pattern, [](auto& v, auto& p) { VisitCropPattern(v, p); });
+    TJson lines = TJson::array();
+    for (int i = 1; i <= pattern.Count(); ++i)
+        lines.push_back(RecordToJson(pattern.GetCropLine(i),
+                                     [](auto& v, auto& line) { VisitPatternLine(v, line); }));
+    json["Lines"] = lines;
+    return json;
+}
+
+void FromJson(const TJson& json, TCropPattern& pattern) {
+    RequireObject(json);
+    TFromJson v{json, {}};
+    VisitCropPattern(v, pattern);
+    v.seen.insert("Lines");
+    v.RejectUnknown();
+    if (!json.contains("Lines"))
+        return;
+    const TJson& lines = json.at("Lines");
+    if (!lines.is_array())
+        throw TJsonShapeError("Field Lines must be an array of crop objects");
+    if (lines.size() > static_cast<std::size_t>(TCropPattern::kMaxCrops))
+        throw TJsonShapeError("A cropping pattern holds at most 40 crops");
+    pattern.Clear();
+    for (const TJson& line : lines)
+        RecordFromJson(line, pattern.AddCropLine(),
+                       [](auto& v, auto& l) { VisitPatternLine(v, l); });
 }
 
 TJson ToJson(const TGuiSettings& settings) {

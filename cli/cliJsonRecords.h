@@ -4,6 +4,8 @@
 
 #include <string>
 
+class TCropFactor;
+class TCropPattern;
 class TGeneral;
 class TGuiSettings;
 class TMeteo;
@@ -28,6 +30,11 @@ TJson ToJson(const TMeteo& meteo);
 void FromJson(const TJson& json, TMeteo& meteo);
 TJson ToJson(const TStrategy& strategy);
 void FromJson(const TJson& json, TStrategy& strategy);
+TJson ToJson(const TCropFactor& crop);
+void FromJson(const TJson& json, TCropFactor& crop);
+// A pattern's lines are objects {"Area", "PlantingDay", "CropFileName"} under "Lines".
+TJson ToJson(const TCropPattern& pattern);
+void FromJson(const TJson& json, TCropPattern& pattern);
 TJson ToJson(const TGuiSettings& settings);
 void FromJson(const TJson& json, TGuiSettings& settings);
 

@@ -6,6 +6,8 @@
 #include "core/cError.h"
 #include "core/cFileIO.h"
 #include "core/cGuiSettings.h"
+#include "data/cCropFactor.h"
+#include "data/cCropPattern.h"
 #include "data/cGeneral.h"
 #include "data/cMeteo.h"
 #include "data/cStrategy.h"
@@ -71,6 +73,8 @@ const std::vector<TFileKind>& FileKinds() {
         RecordKind<TGeneral>({".gen"}),
         RecordKind<TMeteo>({".mtf"}),
         RecordKind<TStrategy>({".str"}),
+        RecordKind<TCropFactor>({".udc", ".crp"}),
+        RecordKind<TCropPattern>({".pat"}),
     };
     return kinds;
 }

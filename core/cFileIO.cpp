@@ -2,7 +2,9 @@
 
 #include "core/cError.h"
 
+#include <algorithm>
 #include <atomic>
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -127,4 +129,21 @@ std::string FileExtension(const std::string& path) {
 std::string ChangeFileExt(const std::string& path, const std::string& ext) {
     const std::string current = FileExtension(path);
     return path.substr(0, path.size() - current.size()) + ext;
+}
+
+std::string FindIgnoringCase(const std::string& folder, const std::string& name) {
+    const auto sameLetters = [](unsigned char a, unsigned char b) {
+        return std::tolower(a) == std::tolower(b);
+    };
+    std::error_code ec;
+    std::string found;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
+         it.increment(ec)) {
+        const std::string entry = it->path().filename().string();
+        if (entry == name)
+            return it->path().string();
+        if (found.empty() && std::ranges::equal(entry, name, sameLetters))
+            found = it->path().string();
+    }
+    return found;
 }

@@ -17,3 +17,6 @@ std::string FileNamePart(const std::string& path);
 std::string ChangeFileExt(const std::string& path, const std::string& ext);
 // Extension with its dot, as written ("" when there is none).
 std::string FileExtension(const std::string& path);
+// The entry of folder whose name equals name ignoring ASCII case (an exact match wins), as a full
+// path; "" when there is none. Files written on Windows name folders and files in any case.
+std::string FindIgnoringCase(const std::string& folder, const std::string& name);

@@ -110,34 +110,55 @@ int TGuiSettings::UnitOf(int kind) const {
 
 std::string TGuiSettings::FormatValue(int kind, double v) const {
     const int u = ClampUnit(kind, UnitOf(kind));
+    const double shown = DisplayValue(kind, v);
     switch (kind) {
     case QuantityKind::Length:
-        return FormatFixed(u == 0 ? v : v / 0.3048, 2);
+        return FormatFixed(shown, 2);
     case QuantityKind::Area:
-        return FormatFixed(u == 0 ? v : v * 2.47, 1);
     case QuantityKind::Velocity:
-        return FormatFixed(u == 0 ? v : (u == 1 ? v / 0.3048 : v * 86.4), 1);
     case QuantityKind::Temperature:
-        return FormatFixed(u == 0 ? v : v * 1.8 + 32, 1);
-    case QuantityKind::Depth:
-        return u == 0 ? FormatFixed(v, 1) : FormatFixed(v * 0.03937, 2);
-    case QuantityKind::Volume:
-        return FormatFixed(u == 0 ? v : v * 0.00081071, 2);
     case QuantityKind::Plain1:
-        return FormatFixed(v, 1);
+        return FormatFixed(shown, 1);
+    case QuantityKind::Depth:
+    case QuantityKind::DepthPerDay:
+        return FormatFixed(shown, u == 0 ? 1 : 2);
+    case QuantityKind::Volume:
     case QuantityKind::CropCoefficient:
     case QuantityKind::Ratio:
     case QuantityKind::Plain2:
     case QuantityKind::Plain2b:
-        return FormatFixed(v, 2);
+        return FormatFixed(shown, 2);
     case QuantityKind::WholeNumber:
-        return FormatFixed(v, 0);
-    case QuantityKind::DepthPerDay:
-        return u == 0 ? FormatFixed(v, 1) : FormatFixed(v * 0.04, 2);
+        return FormatFixed(shown, 0);
     case QuantityKind::SmallHeight:
-        return u == 0 ? FormatFixed(v, 2) : FormatFixed(v / 0.3048, 3);
+        return FormatFixed(shown, u == 0 ? 2 : 3);
     default:
-        return FormatFixed(v, 1);
+        return FormatFixed(shown, 1);
+    }
+}
+
+double TGuiSettings::DisplayValue(int kind, double v) const {
+    const int u = ClampUnit(kind, UnitOf(kind));
+    if (u == 0)
+        return v;
+    switch (kind) {
+    case QuantityKind::Length:
+    case QuantityKind::SmallHeight:
+        return v / 0.3048;
+    case QuantityKind::Area:
+        return v * 2.47;
+    case QuantityKind::Velocity:
+        return u == 1 ? v / 0.3048 : v * 86.4;
+    case QuantityKind::Temperature:
+        return v * 1.8 + 32;
+    case QuantityKind::Depth:
+        return v * 0.03937;
+    case QuantityKind::Volume:
+        return v * 0.00081071;
+    case QuantityKind::DepthPerDay:
+        return v * 0.04;
+    default:
+        return v;
     }
 }
 

@@ -62,6 +62,8 @@ public:
     int UnitOf(int kind) const;
     std::string FormatValue(int kind, double value) const;
     double ParseValue(int kind, double value) const;
+    // The internal value in the unit now chosen for its kind, unrounded.
+    double DisplayValue(int kind, double value) const;
     static std::string UnitLabel(int kind, int unit);
     static std::string UnitName(int kind, int unit);
     // Label of the unit now chosen for a kind.

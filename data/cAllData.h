@@ -2,6 +2,8 @@
 
 #include "core/cGuiSettings.h"
 #include "core/cYearData.h"
+#include "data/cCropFactor.h"
+#include "data/cCropPattern.h"
 #include "data/cGeneral.h"
 #include "data/cMeteo.h"
 #include "data/cStrategy.h"
@@ -11,8 +13,10 @@
 // replaced, so windows may keep references to them.
 class TAllData {
 public:
+    TCropPattern CropPattern;
     TGeneral General;
     TMeteo Meteo;
+    TCropFactor CropFactor;
     TStrategy Strategy;
     TGuiSettings GuiSettings;
     TYearData ET0PenmanMonteith;

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <filesystem>
 #include <sstream>
 #include <vector>
 
@@ -103,4 +104,50 @@ TEST(CliShowMake, ExampleStrategiesAreBuilt) {
         EXPECT_EQ(json["FieldDataAvailable"], std::string(name) == "strategy-field-data");
         EXPECT_GT(json["ETaIrrigated"][200].get<double>(), 0);
     }
+}
+
+TEST(CliShowMake, CropFactorAndPatternFilesRoundTrip) {
+    TTempDir dir;
+    WriteBytes(dir.File("crop.json"), R"({"Description": "Maize", "StandardKc": true,
+        "Kc1": [0.3, 0], "Kc2": [0.75, 0], "Kc3": [1.2, 1.2], "Kc4": [0.6, 0.6],
+        "RootingDepth": 1.35, "StageLength": [30, 40, 50, 30]})");
+    ASSERT_EQ(Cli({"make", dir.File("crop.json"), dir.File("Maize.udc")}).code, 0);
+    TRun crop = Cli({"show", dir.File("Maize.udc")});
+    ASSERT_EQ(crop.code, 0) << crop.err;
+    EXPECT_EQ(nlohmann::json::parse(crop.out)["StageLength"], nlohmann::json({30, 40, 50, 30}));
+    WriteBytes(dir.File("again.json"), crop.out);
+    ASSERT_EQ(Cli({"make", dir.File("again.json"), dir.File("Maize.crp")}).code, 0);
+    EXPECT_EQ(ReadBytes(dir.File("Maize.crp")), ReadBytes(dir.File("Maize.udc")));
+
+    WriteBytes(dir.File("pat.json"), R"({"KcFallow": 0.3, "KcPermanent": 0.5, "Lines": [
+        {"Area": 60, "PlantingDay": 100, "CropFileName": ")" +
+                                         dir.File("Maize.udc") + R"("}]})");
+    ASSERT_EQ(Cli({"make", dir.File("pat.json"), dir.File("a.pat")}).code, 0);
+    TRun pattern = Cli({"show", dir.File("a.pat")});
+    ASSERT_EQ(pattern.code, 0) << pattern.err;
+    const auto json = nlohmann::json::parse(pattern.out);
+    EXPECT_EQ(json["KcPermanent"], 0.5);
+    ASSERT_EQ(json["Lines"].size(), 1u);
+    EXPECT_EQ(json["Lines"][0]["Area"], 60);
+    EXPECT_EQ(json["Lines"][0]["CropFileName"], dir.File("Maize.udc"));
+    WriteBytes(dir.File("again.json"), pattern.out);
+    ASSERT_EQ(Cli({"make", dir.File("again.json"), dir.File("b.pat")}).code, 0);
+    EXPECT_EQ(ReadBytes(dir.File("b.pat")), ReadBytes(dir.File("a.pat")));
+}
+
+TEST(CliShowMake, PatternJsonOfTheWrongShapeIsRefused) {
+    TTempDir dir;
+    std::string many = R"({"Lines": [)";
+    for (int i = 0; i < 41; ++i)
+        many += std::string(i ? "," : "") + R"({"Area": 1})";
+    many += "]}";
+    for (const std::string& bad :
+         {std::string(R"({"Lines": [{"Area": 1, "Colour": 2}]})"),
+          std::string(R"({"Lines": {"Area": 1}})"), std::string(R"({"Lines": [5]})"), many}) {
+        WriteBytes(dir.File("bad.json"), bad);
+        TRun make = Cli({"make", dir.File("bad.json"), dir.File("a.pat")});
+        EXPECT_EQ(make.code, 1) << bad;
+        EXPECT_FALSE(make.err.empty()) << bad;
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir.File("a.pat")));
 }

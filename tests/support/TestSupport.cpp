@@ -1,5 +1,7 @@
 #include "support/TestSupport.h"
 
+#include "core/cValueStream.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -37,4 +39,20 @@ std::string ReadBytes(const std::string& path) {
     std::ostringstream buffer;
     buffer << file.rdbuf();
     return buffer.str();
+}
+
+std::string StreamString(const std::string& text) {
+    return Bytes({6, static_cast<int>(text.size())}) + text;
+}
+
+std::string StreamFloat(double value) {
+    TValueWriter writer;
+    writer.WriteFloat(value);
+    return writer.Bytes();
+}
+
+std::string StreamInt(int value) {
+    TValueWriter writer;
+    writer.WriteInteger(value);
+    return writer.Bytes();
 }

@@ -21,3 +21,8 @@ private:
 std::string Bytes(std::initializer_list<int> bytes);
 void WriteBytes(const std::string& path, const std::string& bytes);
 std::string ReadBytes(const std::string& path);
+
+// Single values of the typed value stream, for building files value by value.
+std::string StreamString(const std::string& text); // tag 6
+std::string StreamFloat(double value);             // tag 5
+std::string StreamInt(int value);                  // as the writer stores it
