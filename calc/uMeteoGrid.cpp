@@ -210,10 +210,10 @@ void SpreadPastedText(TMeteoGridTexts& grid, int row, int column, const std::str
     }
 }
 
-TMeteoGridLayout MeteoGridLayout(int dataRows, int windowHeight) {
+TMeteoGridLayout MeteoGridLayout(int dataRows, int windowHeight, int reserved) {
     const int height = (dataRows + 1) * 21;
-    if (windowHeight - height < 170)
-        return {windowHeight - 190, true};
+    if (windowHeight - height < reserved - 20)
+        return {windowHeight - reserved, true};
     return {height, false};
 }
 
