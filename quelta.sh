@@ -25,8 +25,11 @@ case "${1:-}" in
     ;;
   "")
     if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
-      echo "No display found: showing the command-line front end instead of the window."
-      exec "$build_dir/cli/quelta-cli" --help
+      echo "No display found: the water requirements report of the example project instead."
+      echo
+      app="$build_dir/app"
+      exec "$build_dir/cli/quelta-cli" report "$app/General/Seville.gen" \
+        "$app/Meteo/Seville.mtf" "$app/Pattern/Seville.pat" --text-report
     fi
     exec "$build_dir/app/quelta"
     ;;

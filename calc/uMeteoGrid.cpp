@@ -210,10 +210,10 @@ void SpreadPastedText(TMeteoGridTexts& grid, int row, int column, const std::str
     }
 }
 
-TMeteoGridLayout MeteoGridLayout(int dataRows, int windowHeight, int reserved) {
+TMeteoGridLayout MeteoGridLayout(int dataRows, int windowHeight) {
     const int height = (dataRows + 1) * 21;
-    if (windowHeight - height < reserved - 20)
-        return {windowHeight - reserved, true};
+    if (windowHeight - height < 170)
+        return {windowHeight - 190, true};
     return {height, false};
 }
 

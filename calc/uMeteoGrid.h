@@ -60,14 +60,12 @@ std::string WindHeightHint(const TGuiSettings& units);
 void SpreadPastedText(TMeteoGridTexts& grid, int row, int column, const std::string& text);
 
 // Height of the grid in a window of the given height: 21 pixels per row (row 0 included); when
-// that leaves less than reserved - 20 pixels for the rest of the window, the window height less
-// reserved, with a scroll bar. The classic window reserved 190 pixels; a window with more around
-// its grid reserves what that takes.
+// that leaves less than 170 pixels for the rest, the window height less 190 with a scroll bar.
 struct TMeteoGridLayout {
     int Height;
     bool ScrollBar;
 };
-TMeteoGridLayout MeteoGridLayout(int dataRows, int windowHeight, int reserved = 190);
+TMeteoGridLayout MeteoGridLayout(int dataRows, int windowHeight);
 
 // The clipboard body after the common head: the wind height line, the group line, every grid
 // row from the captions on, and the footer.

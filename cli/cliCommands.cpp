@@ -1,6 +1,7 @@
 #include "cli/cliCommands.h"
 
 #include "cli/cliEt0.h"
+#include "cli/cliReport.h"
 #include "cli/cliShowMake.h"
 #include "core/cUserMessages.h"
 
@@ -51,6 +52,8 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
 
     TEt0Options et0Options;
     auto* et0 = AddEt0Command(app, et0Options);
+    TReportOptions reportOptions;
+    auto* report = AddReportCommand(app, reportOptions);
 
     try {
         app.parse(argc, argv);
@@ -65,5 +68,7 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
         return MakeFile(makeJson, makeOut, err);
     if (*et0)
         return RunEt0(et0Options, out, err);
+    if (*report)
+        return RunReport(reportOptions, out, err);
     return kExitUsage;
 }

@@ -22,6 +22,8 @@ int ClampUnit(int kind, int unit) {
 }
 
 std::string TwoDigits(int n) {
+    if (n >= 0 && n < 100) // every day and month; the report labels hundreds of rows
+        return {static_cast<char>('0' + n / 10), static_cast<char>('0' + n % 10)};
     char text[16];
     std::snprintf(text, sizeof text, "%02d", n);
     return text;

@@ -21,8 +21,11 @@ struct TDecimal {
 };
 
 TDecimal ToDecimal(double value) {
+    // As printf's "%.14e", several times faster; the report formats thousands of cells.
     char text[40];
-    std::snprintf(text, sizeof text, "%.14e", std::fabs(value));
+    const auto end = std::to_chars(text, text + sizeof text - 1, std::fabs(value),
+                                   std::chars_format::scientific, 14);
+    *end.ptr = '\0';
     TDecimal d;
     d.digits += text[0];
     d.digits.append(text + 2, 14);

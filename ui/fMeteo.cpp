@@ -339,12 +339,7 @@ void TfrmMeteo::SetUnitCaptions() {
 }
 
 void TfrmMeteo::LayOut() {
-    // Everything but the grid: menu, command strip, fields, group bar, footer and hint. The grid
-    // gets the rest, so the window never has to grow to hold it.
-    layout()->activate();
-    const int around = layout()->minimumSize().height() - grdMeteo->minimumHeight();
-    const TMeteoGridLayout rule =
-        MeteoGridLayout(grdMeteo->rowCount(), height(), std::max(around + 10, 190));
+    const TMeteoGridLayout rule = MeteoGridLayout(grdMeteo->rowCount(), height());
     int width = 2 * grdMeteo->frameWidth();
     for (int c = 0; c < kMeteoGridColumns; ++c)
         width += grdMeteo->columnWidth(c);

@@ -217,11 +217,6 @@ TEST(MeteoGrid, LayoutGivesTheGridRoomOrAScrollBar) {
     EXPECT_FALSE(MeteoGridLayout(12, 600).ScrollBar);
     EXPECT_EQ(MeteoGridLayout(52, 600).Height, 410);
     EXPECT_TRUE(MeteoGridLayout(52, 600).ScrollBar);
-    // A window with more around its grid reserves more.
-    EXPECT_EQ(MeteoGridLayout(12, 580, 330).Height, 250);
-    EXPECT_TRUE(MeteoGridLayout(12, 580, 330).ScrollBar);
-    EXPECT_FALSE(MeteoGridLayout(12, 600, 330).ScrollBar);
-    EXPECT_FALSE(MeteoGridLayout(12, 700, 330).ScrollBar);
 }
 
 TEST(MeteoGrid, ClipboardBodyListsWindGroupsRowsAndFooter) {
