@@ -1,5 +1,5 @@
-#include "cli/CliRun.h"
 #include "core/cNumberFormat.h"
+#include "support/CliRun.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -9,8 +9,6 @@
 #include <vector>
 
 namespace {
-
-using TRun = TCliRun;
 
 // The example projects the build installs into the desktop program's folder.
 std::vector<std::string> Project(const std::string& name) {
