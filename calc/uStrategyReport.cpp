@@ -1,9 +1,11 @@
 #include "calc/uStrategyReport.h"
 
+#include "calc/uDataStatus.h"
 #include "calc/uStrategyModel.h"
 #include "core/cError.h"
 #include "core/cNumberFormat.h"
 #include "core/cUserMessages.h"
+#include "data/cAllData.h"
 
 #include <string>
 
@@ -30,6 +32,19 @@ long long WholeNumber(const std::string& text) {
 
 std::string PadReportText(const std::string& s, std::size_t n) {
     return (s + std::string(26, ' ')).substr(0, n);
+}
+
+TStrategyReportHeader StrategyReportHeader(const TAllData& data) {
+    const TDataStatus status = DataStatus(data);
+    TStrategyReportHeader h;
+    h.Country = status.Country;
+    h.Region = status.Region;
+    h.AreaLabel = status.AreaCaption;
+    h.Area = status.IrrigableArea;
+    h.GeneralFile = data.General.FileName;
+    h.MeteoFile = data.Meteo.FileName;
+    h.PatternFile = data.CropPattern.FileName;
+    return h;
 }
 
 TStrategyReportTexts StrategyReportTexts(const TStrategyModel& model) {

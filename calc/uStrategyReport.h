@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 
+class TAllData;
 class TStrategyModel;
 
 // The strategy report: the monthly comparison of the two tracks, the larger requirement of each
@@ -36,6 +37,9 @@ struct TStrategyReportTexts {
 };
 
 TStrategyReportTexts StrategyReportTexts(const TStrategyModel& model);
+
+// The site texts as the main window's data-status panel shows them, and the open files.
+TStrategyReportHeader StrategyReportHeader(const TAllData& data);
 
 // The text s filled with blanks to n characters; a longer text is cut.
 std::string PadReportText(const std::string& s, std::size_t n);

@@ -3,6 +3,7 @@
 #include "cli/cliEt0.h"
 #include "cli/cliReport.h"
 #include "cli/cliShowMake.h"
+#include "cli/cliStrategy.h"
 #include "core/cUserMessages.h"
 
 #include <CLI/CLI.hpp>
@@ -54,6 +55,8 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     auto* et0 = AddEt0Command(app, et0Options);
     TReportOptions reportOptions;
     auto* report = AddReportCommand(app, reportOptions);
+    TStrategyOptions strategyOptions;
+    auto* strategy = AddStrategyCommand(app, strategyOptions);
 
     try {
         app.parse(argc, argv);
@@ -70,5 +73,7 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
         return RunEt0(et0Options, out, err);
     if (*report)
         return RunReport(reportOptions, out, err);
+    if (*strategy)
+        return RunStrategy(strategyOptions, out, err);
     return kExitUsage;
 }

@@ -3,6 +3,7 @@
 #include "calc/uStrategyReport.h"
 #include "core/cGuiSettings.h"
 #include "core/cUserMessages.h"
+#include "data/cAllData.h"
 #include "data/cStrategy.h"
 #include "data/cStrategyRatios.h"
 #include "support/TestSupport.h"
@@ -380,4 +381,22 @@ TEST_F(StrategyModelTest, ShowingTheWindowReadsTheRecordAgain) {
     EXPECT_EQ(strategy.ETaGross.GetDay(1), 0);
     EXPECT_EQ(model.DataInput().Cell(1, DataInputColumn::ETaGross), "");
     EXPECT_EQ(model.WaterBalance().DFsustainable, "0.6");
+}
+
+TEST(StrategyReportHeader, SiteTextsAsTheMainWindowShowsThem) {
+    TAllData data;
+    data.General.Country = "Spain";
+    data.General.Region = "Sevilla";
+    data.General.IrrigableArea = 1000;
+    data.General.FileName = "/p/General/Seville.gen";
+    data.Meteo.FileName = "/p/Meteo/Seville.mtf";
+    data.CropPattern.FileName = "/p/Pattern/Seville.pat";
+    data.GuiSettings.AreaUnit = 1;
+    const TStrategyReportHeader h = StrategyReportHeader(data);
+    EXPECT_EQ(h.CountryLabel, "Country");
+    EXPECT_EQ(h.RegionLabel, "Region / Project");
+    EXPECT_EQ(h.AreaLabel, "Size of irrigable area (ac)");
+    EXPECT_EQ(h.Area, "2470.0");
+    EXPECT_EQ(h.GeneralFile, "/p/General/Seville.gen");
+    EXPECT_EQ(h.PatternFile, "/p/Pattern/Seville.pat");
 }
