@@ -19,6 +19,13 @@ bool MeteoFilePresent(const TAllData& data) {
     return false;
 }
 
+bool PatternFilePresent(const TAllData& data) {
+    if (!data.CropPattern.FileName.empty())
+        return true;
+    ShowInformation("Load a Cropping pattern file or save new Cropping Pattern file first");
+    return false;
+}
+
 bool GeneralDataValid(const TAllData& data) {
     if (data.General.DataValid)
         return true;
@@ -54,6 +61,6 @@ bool CheckReportAction(TAllData& data, const TValidateMeteo& validateMeteo) {
 }
 
 bool CheckStrategyAction(TAllData& data, const TValidateMeteo& validateMeteo) {
-    return GeneralFilePresent(data) && MeteoFilePresent(data) &&
+    return GeneralFilePresent(data) && MeteoFilePresent(data) && PatternFilePresent(data) &&
            BothDataSetsValid(data, validateMeteo);
 }

@@ -24,5 +24,6 @@ TDataStatus DataStatus(const TAllData& data) {
     s.ApplInterval = std::to_string(general.ApplInterval);
     s.MeanDepth = units.FormatValue(QuantityKind::Depth, general.MeanDepth);
     s.MeteoFile = FileNamePart(data.Meteo.FileName);
+    s.PatternFile = FileNamePart(data.CropPattern.FileName);
     return s;
 }

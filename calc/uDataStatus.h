@@ -22,7 +22,8 @@ struct TDataStatus {
     std::string ApplInterval;
     std::string MeanDepth;
 
-    std::string MeteoFile; // file name part; also the hint
+    std::string MeteoFile;   // file name part; also the hint
+    std::string PatternFile; // file name part; also the hint
 };
 
 TDataStatus DataStatus(const TAllData& data);

@@ -71,6 +71,7 @@ void FillProject(TAllData& data) {
     for (int s = 0; s < 6; ++s)
         for (int month = 1; month <= 12; ++month)
             series[s]->SetMonth(month, months[s][month - 1]);
+    data.CropPattern.FileName = "/home/user/Quelta/Pattern/WINTER AND SUMMER CROPS.pat";
 }
 
 } // namespace

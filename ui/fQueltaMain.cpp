@@ -133,6 +133,7 @@ void TfrmQueltaMain::BuildMenus() {
 QWidget* TfrmQueltaMain::BuildStatusPanel() {
     lblGeneralFile = ValueLabel("lblGeneralFile");
     lblMeteoFile = ValueLabel("lblMeteoFile");
+    lblPatternFile = ValueLabel("lblPatternFile");
     lblCountry = ValueLabel("lblCountry");
     lblRegion = ValueLabel("lblRegion");
     lblCalcPeriod = ValueLabel("lblCalcPeriod");
@@ -160,6 +161,7 @@ QWidget* TfrmQueltaMain::BuildStatusPanel() {
     auto fixed = [](const char* text) { return new QLabel(QString::fromUtf8(text)); };
     add(fixed("General"), lblGeneralFile);
     add(fixed("Meteo"), lblMeteoFile);
+    add(fixed("Cropping pattern"), lblPatternFile);
     grid->setRowMinimumHeight(row++, 8);
     add(fixed("Calculation period"), lblCalcPeriod);
     add(fixed("Country"), lblCountry);
@@ -201,6 +203,7 @@ void TfrmQueltaMain::RefreshDataStatus() {
     SetText(lblApplInterval, status.ApplInterval);
     SetText(lblMeanDepth, status.MeanDepth);
     SetText(lblMeteoFile, status.MeteoFile, true);
+    SetText(lblPatternFile, status.PatternFile, true);
 }
 
 void TfrmQueltaMain::SetEditor(TEditorSlot slot, TEditorBase* editor) {

@@ -61,6 +61,7 @@ public:
     // Value labels of the data-status panel.
     QLabel* lblGeneralFile;
     QLabel* lblMeteoFile;
+    QLabel* lblPatternFile;
     QLabel* lblCountry;
     QLabel* lblRegion;
     QLabel* lblCalcPeriod;

@@ -53,6 +53,21 @@ TEST_F(ActionChecks, AMissingMeteoFileComesNextAndValidatesNothing) {
     EXPECT_EQ(validations, 0);
 }
 
+TEST_F(ActionChecks, TheStrategyAsksForAPatternBeforeAnyRangeCheck) {
+    data.CropPattern.FileName.clear();
+    data.General.DataValid = false;
+    int validations = 0;
+    EXPECT_FALSE(CheckStrategyAction(data, [&validations](TAllData&) { ++validations; }));
+    EXPECT_EQ(messages.Texts(),
+              std::vector<std::string>{
+                  "Load a Cropping pattern file or save new Cropping Pattern file first"});
+    EXPECT_EQ(messages.Messages()[0].Kind, TMessageKind::Information);
+    EXPECT_EQ(validations, 0);
+    messages.Clear();
+    EXPECT_FALSE(CheckReportAction(data, ValidateMeteoRecord)); // the report needs no pattern
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{kGeneralRange});
+}
+
 TEST_F(ActionChecks, MeteoOutOfRangeIsAnErrorForTheReport) {
     data.Meteo.Tmax.Fill(60);
     EXPECT_FALSE(CheckReportAction(data, ValidateMeteoRecord));

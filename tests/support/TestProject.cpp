@@ -31,4 +31,6 @@ void LoadValidProject(TAllData& data) {
     m.RHmax.Fill(80);
     m.WindSpeed.Fill(2.5);
     m.WindRatio.Fill(2);
+
+    data.CropPattern.FileName = "/data/Pattern/delta.pat";
 }

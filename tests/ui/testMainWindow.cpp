@@ -96,6 +96,7 @@ TEST_F(MainWindow, RefreshesTheDataStatusOnItsMessageWhileShown) {
     EXPECT_EQ(Text(main.lblMeanDepth), "75.0");
     EXPECT_EQ(Text(main.lblMeteoFile), "cairo.mtf");
     EXPECT_EQ(main.lblMeteoFile->toolTip().toStdString(), "cairo.mtf");
+    EXPECT_EQ(Text(main.lblPatternFile), "delta.pat");
 }
 
 TEST_F(MainWindow, IgnoresItsMessageWhileHiddenButNotWhileMinimised) {
