@@ -96,12 +96,13 @@ TEST(CliShowMake, StrategyFileRoundTrips) {
 }
 
 TEST(CliShowMake, ExampleStrategiesAreBuilt) {
-    for (const char* name : {"strategy-field-data", "strategy-no-field-data"}) {
-        TRun show = Cli({"show", std::string(QUELTA_BINARY_DIR) + "/samples/" + name + ".str"});
+    for (const char* name : {"Seville-field-data", "Seville-no-field-data"}) {
+        TRun show =
+            Cli({"show", std::string(QUELTA_BINARY_DIR) + "/app/Strategy/" + name + ".str"});
         ASSERT_EQ(show.code, 0) << show.err;
         const auto json = nlohmann::json::parse(show.out);
-        EXPECT_EQ(json["GeneralFileName"], "Example.gen");
-        EXPECT_EQ(json["FieldDataAvailable"], std::string(name) == "strategy-field-data");
+        EXPECT_EQ(json["GeneralFileName"], "Seville.gen");
+        EXPECT_EQ(json["FieldDataAvailable"], std::string(name) == "Seville-field-data");
         EXPECT_GT(json["ETaIrrigated"][200].get<double>(), 0);
     }
 }
