@@ -53,6 +53,37 @@ void SumAndAverage(TStrategyGrid& grid, int column, const std::string& total) {
 
 } // namespace
 
+bool IsEnteredColumn(TStrategyPage page, int column) {
+    switch (page) {
+    case TStrategyPage::DataInput:
+        return column == DataInputColumn::ChangeGWTable ||
+               column == DataInputColumn::DivertedWater || column == DataInputColumn::ETaGross;
+    case TStrategyPage::WaterBalanceStrategy:
+        return column == StrategyColumn::DFUser;
+    case TStrategyPage::InputETa:
+        return column == InputETaColumn::ETa;
+    default:
+        return false;
+    }
+}
+
+std::vector<std::vector<std::string>> SpreadPastedText(const std::string& text) {
+    std::vector<std::vector<std::string>> rows(1, std::vector<std::string>(1));
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\t') {
+            rows.back().emplace_back();
+        } else if (c == '\r') {
+            rows.emplace_back(1);
+            if (i + 1 < text.size() && text[i + 1] == '\n')
+                ++i;
+        } else if ((c >= '0' && c <= '9') || c == DecimalSeparator()) {
+            rows.back().back() += c;
+        }
+    }
+    return rows;
+}
+
 TStrategyModel::TStrategyModel(TStrategy& strategy, TGuiSettings& settings, TProjectSource source,
                                std::string generalFileName)
     : strategy(strategy), settings(settings), source(std::move(source)),
@@ -134,8 +165,12 @@ void TStrategyModel::Reset() {
 
 void TStrategyModel::ShowRecord() {
     generalFile = strategy.GeneralFileName;
-    ShowPage(TStrategyPage::WaterBalance);
+    // The charts of the first page plot the calculated DFs and ETa/ETp: those pages are filled
+    // before it, or the first drawing (and the regression's DFsustainable) would see empty grids.
+    waterBalance.FieldDataAvailable = strategy.FieldDataAvailable;
     RefreshDataInput(true);
+    RefreshInputETa();
+    ShowPage(TStrategyPage::WaterBalance);
     // The user sees these calculated DFs now; a record being shown is no change of input data.
     TakeDFSnapshot();
     for (TStrategyPage page :
@@ -143,6 +178,21 @@ void TStrategyModel::ShowRecord() {
           TStrategyPage::WaterRequirementET, TStrategyPage::Comparison})
         ShowPage(page);
     TakeDFSnapshot();
+}
+
+const TStrategyGrid& TStrategyModel::GridOf(TStrategyPage page) const {
+    switch (page) {
+    case TStrategyPage::DataInput:
+        return dataInput;
+    case TStrategyPage::WaterBalanceStrategy:
+        return strategyGrid;
+    case TStrategyPage::InputETa:
+        return inputETa;
+    case TStrategyPage::WaterRequirementET:
+        return waterRequirement.Grid;
+    default:
+        return comparison;
+    }
 }
 
 void TStrategyModel::TakeDFSnapshot() {
@@ -533,6 +583,8 @@ void TStrategyModel::EditETa(int month, const std::string& text) {
     }
     StoreInputETa();
     ComputeInputETa();
+    // The ET page reads the same ETa; left stale, a save would write its old values back.
+    ComputeWaterRequirement();
 }
 
 // ---- Soil Characteristics and Irrigation Methods ----
@@ -648,6 +700,26 @@ void TStrategyModel::EditConveyRatio(const std::string& text) {
     soil.ConveyRatio = text;
     StoreSoil();
     ShowSoilValues();
+    modified = true;
+}
+
+void TStrategyModel::PasteIntoGrid(TStrategyPage page, int month, int column,
+                                   const std::string& text) {
+    const std::vector<std::vector<std::string>> rows = SpreadPastedText(text);
+    const int columns = static_cast<int>(GridOf(page).Titles.size());
+    for (std::size_t r = 0; r < rows.size() && month + static_cast<int>(r) <= kMonths; ++r)
+        for (std::size_t c = 0; c < rows[r].size() && column + static_cast<int>(c) < columns; ++c) {
+            const int m = month + static_cast<int>(r);
+            const int col = column + static_cast<int>(c);
+            if (!IsEnteredColumn(page, col))
+                continue;
+            if (page == TStrategyPage::DataInput)
+                EditDataInputCell(m, col, rows[r][c]);
+            else if (page == TStrategyPage::WaterBalanceStrategy)
+                EditUserDF(m, rows[r][c]);
+            else
+                EditETa(m, rows[r][c]);
+        }
     modified = true;
 }
 

@@ -96,6 +96,14 @@ namespace ComparisonColumn {
 constexpr int DFUser = 1, VcDF = 2, VcET = 3, Remark = 4;
 }
 
+// Whether the user types into a column of a page's grid.
+bool IsEnteredColumn(TStrategyPage page, int column);
+
+// A text pasted into a grid cell, split into cells: a tab moves one column right, a carriage
+// return starts the next row (its line feed is skipped). Each part keeps only its digits and
+// decimal separators.
+std::vector<std::vector<std::string>> SpreadPastedText(const std::string& text);
+
 class TStrategyModel {
 public:
     // The project as the tracks see it, for ET0 method 0 (Penman-Monteith), 1 (FAO Modified
@@ -147,6 +155,9 @@ public:
     void EditRaRatio(const std::string& text);
     void EditConveyRatio(const std::string& text);
     void EditDepthGW1Jan(const std::string& text);
+    // Text with tabs or carriage returns spread over the page's grid from (month, column); the
+    // cells of entered columns reached are emptied and take their part, the rest is dropped.
+    void PasteIntoGrid(TStrategyPage page, int month, int column, const std::string& text);
 
     // What the pages show.
     const TWaterBalancePage& WaterBalance() const { return waterBalance; }
@@ -156,6 +167,8 @@ public:
     const TSoilPage& Soil() const { return soil; }
     const TWaterRequirementPage& WaterRequirement() const { return waterRequirement; }
     const TStrategyGrid& Comparison() const { return comparison; }
+    // The grid of a grid page (the comparison grid for the pages without one).
+    const TStrategyGrid& GridOf(TStrategyPage page) const;
     const std::string& GeneralFile() const { return generalFile; }
     int Method() const { return method; }
     // Without crops the window hides the pages that need them.

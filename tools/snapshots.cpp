@@ -9,6 +9,7 @@
 #include "ui/fQueltaMain.h"
 #include "ui/fSettings.h"
 #include "ui/fSplash.h"
+#include "ui/fStrategy.h"
 #include "ui/fToolBar.h"
 #include "ui/uStartUp.h"
 
@@ -21,6 +22,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -72,6 +74,72 @@ void FillProject(TAllData& data) {
         for (int month = 1; month <= 12; ++month)
             series[s]->SetMonth(month, months[s][month - 1]);
     data.CropPattern.FileName = "/home/user/Quelta/Pattern/WINTER AND SUMMER CROPS.pat";
+}
+
+// The strategy tracks' view of the example site: a summer crop on 450 of the 650 ha irrigable,
+// winter rain.
+TStrategyProject StrategyProject(int method) {
+    TStrategyProject p;
+    p.IrrigableArea = 650;
+    p.GrossArea = 780;
+    const double rain[12] = {60, 70, 60, 40, 15, 5, 2, 3, 10, 40, 80, 70};
+    for (int m = 0; m < 12; ++m) {
+        p.Precipitation[m] = rain[m];
+        p.AnnualPrecipitation += rain[m];
+    }
+    TStrategyCrop crop;
+    crop.Area = 450;
+    crop.PlantingDay = 91;
+    crop.StageLength = {30, 50, 60, 40};
+    crop.RootingDepth = 1.2;
+    for (int d = 1; d <= 365; ++d) {
+        const bool growing = d >= 91 && d < 271;
+        crop.KcSeries.SetDay(d, growing ? 0.4 + 0.7 * std::sin((d - 91) * 3.14159 / 180) : 0);
+        p.CroppedAreaOfDay[d - 1] = growing ? 450 : 0;
+        const double et0 = 4.5 + 3 * std::sin((d - 100) * 2 * 3.14159 / 365) +
+                           (method == 2   ? 0.4
+                            : method == 1 ? 0.2
+                                          : 0);
+        p.SelectedETcTotal.SetDay(d, growing ? 450 * et0 * crop.KcSeries.GetDay(d) : 0);
+        p.ETFallow.SetDay(d, 0.3 * et0);
+        p.ETPermanent.SetDay(d, 0);
+    }
+    for (int m = 1; m <= 12; ++m)
+        p.CroppedAreaOfMonth[m - 1] = m >= 4 && m <= 9 ? 450 : 0;
+    p.Crops.push_back(crop);
+    p.FillEffRainCropped = [](TYearSum& peff) { peff.Fill(0); };
+    return p;
+}
+
+// Every page of the strategy window on an example strategy.
+bool SaveStrategyPages(TAllData& data, QWidget* owner, const QDir& folder, const char* file,
+                       const char* prefix) {
+    data.General.FileName = "/home/user/Quelta/General/Example.gen";
+    data.Strategy.FileName = std::string(QUELTA_SAMPLES_DIR) + "/" + file;
+    TStrategySources sources;
+    sources.Project = StrategyProject;
+    TfrmStrategy window(data, sources, owner);
+    window.resize(1100, 720);
+    window.Open();
+    static const std::pair<TStrategyPage, const char*> pages[] = {
+        {TStrategyPage::WaterBalance, "water-balance"},
+        {TStrategyPage::DataInput, "data-input"},
+        {TStrategyPage::WaterBalanceStrategy, "balance-strategy"},
+        {TStrategyPage::InputETa, "input-eta"},
+        {TStrategyPage::Soil, "soil"},
+        {TStrategyPage::WaterRequirementET, "requirement-et"},
+        {TStrategyPage::Comparison, "comparison"}};
+    bool ok = true;
+    for (const auto& [page, name] : pages) {
+        if (page == TStrategyPage::DataInput && !data.Strategy.FieldDataAvailable)
+            continue;
+        window.ShowPage(page);
+        const std::string shot = std::string(prefix) + name;
+        ok = Save(&window, folder, shot.c_str()) && ok;
+    }
+    window.SetModified(false);
+    window.close();
+    return ok;
 }
 
 } // namespace
@@ -142,6 +210,11 @@ int main(int argc, char** argv) {
         ok = Save(meteo, folder, "meteo-hargreaves") && ok;
         meteo->hide();
     }
+    ok = SaveStrategyPages(main.AllData(), &main, folder, "strategy-field-data.str", "strategy-") &&
+         ok;
+    ok = SaveStrategyPages(main.AllData(), &main, folder, "strategy-no-field-data.str",
+                           "strategy-nodata-") &&
+         ok;
 
     return ok && messages.ErrorCount() == 0 ? 0 : 1;
 }

@@ -115,7 +115,7 @@ void TEditorBase::Open() {
         return;
     if (!record.Load(name))
         return;
-    ShowRecordAndCaption();
+    ShowOpenedRecord();
     Notify();
     SetModified(false);
 }

@@ -108,6 +108,8 @@ protected:
     virtual bool SaveRefused() { return false; }
     // What opening the window does; most editors show the record or start a new one.
     virtual void OnShowEditor();
+    // Shows a record just loaded by Open.
+    virtual void ShowOpenedRecord() { ShowRecordAndCaption(); }
     // A key was released in a watched field (after the field took the key).
     virtual void FieldKeyReleased(QWidget* field) { (void)field; }
 

@@ -400,3 +400,42 @@ TEST(StrategyReportHeader, SiteTextsAsTheMainWindowShowsThem) {
     EXPECT_EQ(h.GeneralFile, "/p/General/Seville.gen");
     EXPECT_EQ(h.PatternFile, "/p/Pattern/Seville.pat");
 }
+
+TEST(StrategyPaste, TabsAndLineEndsSpreadTheParts) {
+    using Rows = std::vector<std::vector<std::string>>;
+    EXPECT_EQ(SpreadPastedText("1.5\t2\r\n3\t4"), (Rows{{"1.5", "2"}, {"3", "4"}}));
+    EXPECT_EQ(SpreadPastedText("-0.2"), (Rows{{"0.2"}}));
+    EXPECT_EQ(SpreadPastedText("a1\t\t3 mm\r"), (Rows{{"1", "", "3"}, {""}}));
+}
+
+TEST_F(StrategyModelTest, PasteFillsEnteredColumnsAndDropsTheRest) {
+    TStrategyModel model(strategy, settings, SmallProject, "SITE.GEN");
+    model.New();
+    // From the change of the GW table: the diverted water next to it, then the shown DF column
+    // is skipped and ETa,gross takes the fourth part; a fifth part runs past the grid.
+    model.PasteIntoGrid(TStrategyPage::DataInput, 11, DataInputColumn::ChangeGWTable,
+                        "0.1\t12000\t9\t80\t7\r\n0.2\t13000\r\n0.3\r\n0.4");
+    EXPECT_EQ(model.DataInput().Cell(11, DataInputColumn::ChangeGWTable), "0.1");
+    EXPECT_EQ(model.DataInput().Cell(11, DataInputColumn::DivertedWater), "12000");
+    EXPECT_EQ(model.DataInput().Cell(11, DataInputColumn::ETaGross), "80");
+    EXPECT_EQ(model.DataInput().Cell(12, DataInputColumn::DivertedWater), "13000");
+    EXPECT_NE(model.DataInput().Cell(11, DataInputColumn::DFCalc), "9");
+    EXPECT_DOUBLE_EQ(strategy.ChangeGWTableData.GetMonth(12), 0.2);
+    EXPECT_DOUBLE_EQ(strategy.ChangeGWTableData.GetMonth(1), 0); // nothing wraps round
+    EXPECT_TRUE(model.Modified());
+    EXPECT_TRUE(IsEnteredColumn(TStrategyPage::WaterBalanceStrategy, StrategyColumn::DFUser));
+    EXPECT_FALSE(IsEnteredColumn(TStrategyPage::Comparison, ComparisonColumn::VcDF));
+}
+
+TEST_F(StrategyModelTest, TypedETaIsSavedWithoutVisitingTheETPage) {
+    TTempDir dir;
+    TStrategyModel model(strategy, settings, SmallProject, "SITE.GEN");
+    model.New();
+    model.ShowPage(TStrategyPage::InputETa);
+    model.EditETa(6, "120");
+    EXPECT_EQ(model.WaterRequirement().Grid.Cell(6, WaterRequirementColumn::ETa), "120.0");
+    model.Save(dir.File("s.str"));
+    TStrategy saved;
+    ASSERT_TRUE(saved.Load(dir.File("s.str")));
+    EXPECT_DOUBLE_EQ(saved.ETaIrrigated.GetMonth(6), 120);
+}
