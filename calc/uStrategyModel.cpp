@@ -4,6 +4,7 @@
 #include "core/cGuiSettings.h"
 #include "core/cNumberFormat.h"
 #include "core/cUserMessages.h"
+#include "data/cAreaCheck.h"
 #include "data/cStrategy.h"
 #include "data/cStrategyRatios.h"
 
@@ -178,6 +179,12 @@ void TStrategyModel::ShowRecord() {
           TStrategyPage::WaterRequirementET, TStrategyPage::Comparison})
         ShowPage(page);
     TakeDFSnapshot();
+}
+
+std::string TStrategyModel::CroppedAreaMessage() const {
+    const TAreaCheck check =
+        AreaCheckOfDailyArea(project.CroppedAreaOfDay, project.IrrigableArea, settings);
+    return check.Exceeded ? AreaCheckMessage(check, TAreaCheckCaller::Strategy) : "";
 }
 
 const TStrategyGrid& TStrategyModel::GridOf(TStrategyPage page) const {

@@ -173,6 +173,9 @@ public:
     int Method() const { return method; }
     // Without crops the window hides the pages that need them.
     bool HasCrops() const { return !project.Crops.empty(); }
+    // The cropped-area check of the strategy: its error message, or "" when the cropped area
+    // stays within the irrigable area all year.
+    std::string CroppedAreaMessage() const;
     bool ReportEnabled() const { return reportEnabled; }
     bool Modified() const { return modified; }
     void SetModified(bool value) { modified = value; }

@@ -220,9 +220,7 @@ void TfrmStrategy::Activate() {
 }
 
 bool TfrmStrategy::CheckCroppedArea() {
-    if (!sources.AreaCheckMessage)
-        return true;
-    const std::string message = sources.AreaCheckMessage();
+    const std::string message = model->CroppedAreaMessage();
     if (message.empty())
         return true;
     ShowError(message);

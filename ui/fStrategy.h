@@ -24,9 +24,6 @@ class TStrategyGridView;
 struct TStrategySources {
     // The project as the tracks see it, per ET0 method.
     TStrategyModel::TProjectSource Project;
-    // The cropped-area check: the error text when the cropped area exceeds the irrigable area,
-    // else "".
-    std::function<std::string()> AreaCheckMessage;
     // The site and file lines at the head of the report.
     std::function<TStrategyReportHeader()> ReportHeader;
     // Shows a written report in the report window.

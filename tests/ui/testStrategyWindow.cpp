@@ -73,7 +73,6 @@ struct StrategyWindowTest : ::testing::Test {
     TMessageRecorder messages;
     TTempDir dir;
     std::vector<TReportText> reports;
-    std::string areaMessage;
 
     void SetUp() override {
         data.General.FileName = dir.File("SITE.gen");
@@ -83,7 +82,6 @@ struct StrategyWindowTest : ::testing::Test {
     TStrategySources Sources(TStrategyModel::TProjectSource project = SmallProject) {
         TStrategySources s;
         s.Project = std::move(project);
-        s.AreaCheckMessage = [this] { return areaMessage; };
         s.ReportHeader = [] {
             TStrategyReportHeader h;
             h.Country = "Egypt";
@@ -376,11 +374,21 @@ TEST_F(StrategyWindowTest, CopyPutsTheShownPageOnTheClipboard) {
 }
 
 TEST_F(StrategyWindowTest, CroppedAreaAboveIrrigableAreaClosesTheWindow) {
-    areaMessage = "The cropped area exceeds the irrigable area in the following months:\r\r";
-    auto w = OpenWindow();
-    EXPECT_EQ(messages.Texts(), std::vector<std::string>{areaMessage});
+    TfrmStrategy w(data, Sources([](int method) {
+                       TStrategyProject p = SmallProject(method);
+                       for (int d = 121; d <= 160; ++d)
+                           p.CroppedAreaOfDay[d - 1] = 120; // May and June, 20 ha too much
+                       return p;
+                   }),
+                   nullptr);
+    w.Open();
+    ASSERT_EQ(messages.Messages().size(), 1u);
     EXPECT_EQ(messages.Messages()[0].Kind, TMessageKind::Error);
-    EXPECT_FALSE(w->isVisible());
+    EXPECT_EQ(messages.Texts()[0],
+              "The cropped area exceeds the irrigable area in the following months:\r\r"
+              "May with \t20 (ha)\rJune with \t20 (ha)\r\r\r"
+              "Adjust the cropping pattern before you can use the strategy option.");
+    EXPECT_FALSE(w.isVisible());
 }
 
 TEST_F(StrategyWindowTest, PagesNeedingCropsAreHiddenWithoutThem) {
