@@ -114,7 +114,7 @@ TStrategyProject StrategyProject(int method) {
 // Every page of the strategy window on an example strategy.
 bool SaveStrategyPages(TAllData& data, QWidget* owner, const QDir& folder, const char* file,
                        const char* prefix) {
-    data.General.FileName = "/home/user/Quelta/General/Example.gen";
+    data.General.FileName = "/home/user/Quelta/General/Seville.gen";
     data.Strategy.FileName = std::string(QUELTA_SAMPLES_DIR) + "/" + file;
     TStrategySources sources;
     sources.Project = StrategyProject;
@@ -210,9 +210,9 @@ int main(int argc, char** argv) {
         ok = Save(meteo, folder, "meteo-hargreaves") && ok;
         meteo->hide();
     }
-    ok = SaveStrategyPages(main.AllData(), &main, folder, "strategy-field-data.str", "strategy-") &&
+    ok = SaveStrategyPages(main.AllData(), &main, folder, "Seville-field-data.str", "strategy-") &&
          ok;
-    ok = SaveStrategyPages(main.AllData(), &main, folder, "strategy-no-field-data.str",
+    ok = SaveStrategyPages(main.AllData(), &main, folder, "Seville-no-field-data.str",
                            "strategy-nodata-") &&
          ok;
 
