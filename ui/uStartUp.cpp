@@ -1,8 +1,13 @@
 #include "ui/uStartUp.h"
 
+#include "calc/uStrategyProject.h"
+#include "calc/uStrategyReport.h"
+#include "data/cAllData.h"
+
 #include "ui/fGeneral.h"
 #include "ui/fMeteo.h"
 #include "ui/fSplash.h"
+#include "ui/fStrategy.h"
 #include "ui/platform/pDesktop.h"
 #include "ui/platform/pSingleInstance.h"
 
@@ -14,6 +19,14 @@ void CreateEditors(TfrmQueltaMain& main) {
     main.SetEditor(TfrmQueltaMain::TEditorSlot::Meteo, meteo);
     main.SetMeteoValidation([meteo](TAllData&) { meteo->ValidateMeteo(); });
     main.SetEditor(TfrmQueltaMain::TEditorSlot::General, new TfrmGeneral(main.AllData(), &main));
+    // The strategy window is made, shown modally and destroyed at each use.
+    main.SetStrategyWindow([&main](QWidget* owner) {
+        TAllData& data = main.AllData();
+        TStrategySources sources;
+        sources.Project = [&data](int method) { return StrategyProjectOf(data, method); };
+        sources.ReportHeader = [&data] { return StrategyReportHeader(data); };
+        RunStrategyWindow(data, std::move(sources), owner);
+    });
 }
 
 std::unique_ptr<TfrmQueltaMain> OpenMainWindow(TSingleInstance& instance,
