@@ -4,6 +4,7 @@
 #include "core/cUserMessages.h"
 #include "data/cAllData.h"
 #include "ui/fAbout.h"
+#include "ui/fCropFactor.h"
 #include "ui/fGeneral.h"
 #include "ui/fMeteo.h"
 #include "ui/fQueltaMain.h"
@@ -15,6 +16,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QMenu>
@@ -209,6 +211,27 @@ int main(int argc, char** argv) {
         meteo->grdMeteo->item(6, 4)->setText(QStringLiteral("14.5"));
         ok = Save(meteo, folder, "meteo-hargreaves") && ok;
         meteo->hide();
+    }
+    for (auto* crop : main.findChildren<TfrmCropFactor*>()) {
+        crop->ShowEditor();
+        ok = Save(crop, folder, "cropfactor-new") && ok;
+        const std::pair<QLineEdit*, const char*> typed[] = {{crop->edtDescription, "Maize (grain)"},
+                                                            {crop->edtKc1, "0.30"},
+                                                            {crop->edtKc3, "1.20"},
+                                                            {crop->edtKc4, "0.35"},
+                                                            {crop->edtRootingDepth, "1.50"},
+                                                            {crop->edtStage1, "30"},
+                                                            {crop->edtStage2, "40"},
+                                                            {crop->edtStage3, "50"},
+                                                            {crop->edtStage4, "30"}};
+        for (const auto& [field, text] : typed)
+            field->setText(QString::fromUtf8(text));
+        crop->UpdateDerived();
+        ok = Save(crop, folder, "cropfactor") && ok;
+        // The standard Kc,1 computed from the project's general and meteo data.
+        crop->ckbxStandCalcKc0->click();
+        ok = Save(crop, folder, "cropfactor-standard-kc") && ok;
+        crop->hide();
     }
     ok = SaveStrategyPages(main.AllData(), &main, folder, "Seville-field-data.str", "strategy-") &&
          ok;

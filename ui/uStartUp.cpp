@@ -4,6 +4,7 @@
 #include "calc/uStrategyReport.h"
 #include "data/cAllData.h"
 
+#include "ui/fCropFactor.h"
 #include "ui/fGeneral.h"
 #include "ui/fMeteo.h"
 #include "ui/fSplash.h"
@@ -27,6 +28,8 @@ void CreateEditors(TfrmQueltaMain& main) {
         sources.ReportHeader = [&data] { return StrategyReportHeader(data); };
         RunStrategyWindow(data, std::move(sources), owner);
     });
+    main.SetEditor(TfrmQueltaMain::TEditorSlot::CropFactor,
+                   new TfrmCropFactor(main.AllData(), &main));
 }
 
 std::unique_ptr<TfrmQueltaMain> OpenMainWindow(TSingleInstance& instance,
