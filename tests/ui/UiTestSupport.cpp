@@ -3,6 +3,7 @@
 #include "ui/platform/pWindowMessages.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTest>
 
@@ -59,4 +60,11 @@ void OpenMenu(QMenu* menu) {
 void TypeText(QWidget* widget, const QString& text) {
     widget->setFocus();
     QTest::keyClicks(widget, text);
+}
+
+void ReplaceText(QLineEdit* field, const QString& text) {
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Delete);
+    QTest::keyClicks(field, text);
 }

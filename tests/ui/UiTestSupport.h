@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+class QLineEdit;
 class QMenu;
 class TGuiSettings;
 
@@ -53,3 +54,5 @@ void DeliverPostedEvents();
 void OpenMenu(QMenu* menu);
 // Types text into a widget key by key.
 void TypeText(QWidget* widget, const QString& text);
+// Replaces a field's text as a user would: select all, delete, then type.
+void ReplaceText(QLineEdit* field, const QString& text);

@@ -46,13 +46,7 @@ protected:
         DeliverPostedEvents();
     }
 
-    // Replaces a field's text as a user would: select all, then type.
-    void Type(QLineEdit* field, const QString& text) {
-        field->setFocus();
-        field->selectAll();
-        QTest::keyClick(field, Qt::Key_Delete);
-        QTest::keyClicks(field, text);
-    }
+    void Type(QLineEdit* field, const QString& text) { ReplaceText(field, text); }
     void Choose(QComboBox* box, int steps) {
         box->setFocus();
         for (int i = 0; i < std::abs(steps); ++i)
