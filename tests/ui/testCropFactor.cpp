@@ -41,18 +41,19 @@ protected:
     }
 
     void Type(QLineEdit* field, const QString& text) { ReplaceText(field, text); }
-    void EnterCrop(const QString& kc1, const QString& kc3, const QString& kc4, const QString& depth,
+    void EnterCrop(const char* kc1, const char* kc3, const char* kc4, const char* depth,
                    std::array<const char*, 4> stages) {
+        auto q = [](const char* text) { return QString::fromUtf8(text); };
         Type(editor.edtDescription, QStringLiteral("Maize"));
         if (editor.edtKc1->isEnabled())
-            Type(editor.edtKc1, kc1);
-        Type(editor.edtKc3, kc3);
-        Type(editor.edtKc4, kc4);
-        Type(editor.edtRootingDepth, depth);
+            Type(editor.edtKc1, q(kc1));
+        Type(editor.edtKc3, q(kc3));
+        Type(editor.edtKc4, q(kc4));
+        Type(editor.edtRootingDepth, q(depth));
         QLineEdit* fields[] = {editor.edtStage1, editor.edtStage2, editor.edtStage3,
                                editor.edtStage4};
         for (int i = 0; i < 4; ++i)
-            Type(fields[i], QString::fromUtf8(stages[i]));
+            Type(fields[i], q(stages[i]));
     }
     void ClickBox() { QTest::mouseClick(editor.ckbxStandCalcKc0, Qt::LeftButton); }
     bool SaveAs(const std::string& name) {
