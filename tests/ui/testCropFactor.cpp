@@ -7,6 +7,7 @@
 #include "support/TestSupport.h"
 #include "ui/fCropFactor.h"
 #include "ui/fToolBar.h"
+#include "ui/platform/pWindowMessages.h"
 
 #include <QAction>
 #include <QApplication>
@@ -198,6 +199,19 @@ TEST_F(CropFactorEditor, TheComputedKc1IsShownAndNotChecked) {
     EXPECT_TRUE(editor.edtKc1->isEnabled());
     EXPECT_EQ(Text(editor.edtKc1), "0.00");
     EXPECT_TRUE(editor.Modified());
+}
+
+TEST_F(CropFactorEditor, TheRefreshKeepsTheComputedKc1InView) {
+    LoadProject(true);
+    EnterCrop("0.4", "1.15", "0.6", "1.2", {"30", "40", "60", "30"});
+    ClickBox();
+    const std::string computed = Text(editor.edtKc1);
+    ASSERT_NE(computed, "0.00");
+    BroadCastBoodschap(WM_REFRESH_CROPFACTOR); // the general data editor stored a change
+    DeliverPostedEvents();
+    EXPECT_EQ(Text(editor.edtKc1), computed);
+    EXPECT_EQ(Text(editor.edtKc3), "1.15");
+    EXPECT_TRUE(messages.Messages().empty());
 }
 
 TEST_F(CropFactorEditor, TickingWithoutAMeteoFileWarnsAndClearsTheBox) {

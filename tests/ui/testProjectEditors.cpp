@@ -4,6 +4,7 @@
 #include "data/cAllData.h"
 #include "support/TestProject.h"
 #include "support/TestSupport.h"
+#include "ui/fCropFactor.h"
 #include "ui/fGeneral.h"
 #include "ui/fMeteo.h"
 #include "ui/fQueltaMain.h"
@@ -54,6 +55,17 @@ TEST_F(ProjectEditors, TheFileMenuOpensTheGeneralAndMeteoEditors) {
     EXPECT_TRUE(meteo->isVisible());
     EXPECT_EQ(meteo->windowTitle().toStdString(), "Meteo data []");
     EXPECT_EQ(general->parentWidget(), &main); // they stay on top of the main window
+}
+
+TEST_F(ProjectEditors, TheCropFactorActionOpensANewCropFactor) {
+    auto* crop = main.findChild<TfrmCropFactor*>();
+    ASSERT_NE(crop, nullptr);
+    EXPECT_TRUE(main.actCropFactor->isEnabled());
+    data.CropFactor.FileName = dir.File("maize.udc"); // shown before, yet it opens on a new one
+    main.actCropFactor->trigger();
+    EXPECT_TRUE(crop->isVisible());
+    EXPECT_EQ(crop->windowTitle().toStdString(), "Crop factor data []");
+    EXPECT_EQ(crop->parentWidget(), &main);
 }
 
 TEST_F(ProjectEditors, AnotherPeriodInTheGeneralEditorRelaysTheOpenMeteoGrid) {
