@@ -8,6 +8,8 @@
 #include "ui/fGeneral.h"
 #include "ui/fMeteo.h"
 #include "ui/fQueltaMain.h"
+#include "ui/fReportCWR.h"
+#include "ui/fReportData.h"
 #include "ui/fSettings.h"
 #include "ui/fSplash.h"
 #include "ui/fStrategy.h"
@@ -19,11 +21,14 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTabBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTextEdit>
 
 #include <cmath>
 #include <cstdio>
@@ -145,6 +150,51 @@ bool SaveStrategyPages(TAllData& data, QWidget* owner, const QDir& folder, const
     return ok;
 }
 
+// The water requirements report of the Seville example, every table as its tab shows it, and
+// the text report in the report window.
+bool SaveReportWindows(TfrmQueltaMain& main, const QDir& folder) {
+    TAllData& data = main.AllData();
+    const std::string app = QUELTA_APP_DIR;
+    if (!data.General.Load(app + "/General/Seville.gen") ||
+        !data.Meteo.Load(app + "/Meteo/Seville.mtf") ||
+        !data.CropPattern.Load(app + "/Pattern/Seville.pat")) {
+        std::fprintf(stderr, "cannot load the Seville example from %s\n", app.c_str());
+        return false;
+    }
+    auto* reportWindow = main.findChild<TfrmReportCWR*>();
+    TfrmReportData window(data, *reportWindow, &main);
+    window.Open();
+    static const char* const names[] = {"report-et0", "report-kc",  "report-area",
+                                        "report-etc", "report-iwr", "report-nonirrigated"};
+    bool ok = true;
+    for (int k = 0; k < kReportTableCount; ++k) {
+        window.tabTables->setCurrentIndex(k);
+        ok = Save(&window, folder, names[k]) && ok;
+    }
+    // One crop's requirements per 10 days with a fixed percentage of rain, a column marked.
+    window.tabTables->setCurrentIndex(static_cast<int>(TReportTableKind::WaterRequirements));
+    window.cbxCrop->setCurrentIndex(1);
+    window.cbxRainfall->setCurrentIndex(window.cbxRainfall->count() - 1);
+    window.cbxPeriod->setCurrentIndex(3);
+    emit window.hdrTable->sectionClicked(5);
+    ok = Save(&window, folder, "report-iwr-crop") && ok;
+    window.cbxPeriod->setCurrentIndex(2);
+    window.cbxCrop->setCurrentIndex(0);
+    window.cbxRainfall->setCurrentIndex(0);
+
+    reportWindow->Clear();
+    for (const TReportLine& line : window.Model().TextReport()) {
+        if (line.Bold)
+            reportWindow->SetBold();
+        reportWindow->AddLine(line.Text);
+    }
+    reportWindow->redReport->moveCursor(QTextCursor::Start);
+    ok = Save(reportWindow, folder, "report-text") && ok;
+    reportWindow->hide();
+    window.close();
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -239,6 +289,8 @@ int main(int argc, char** argv) {
     ok = SaveStrategyPages(main.AllData(), &main, folder, "Seville-no-field-data.str",
                            "strategy-nodata-") &&
          ok;
+
+    ok = SaveReportWindows(main, folder) && ok;
 
     return ok && messages.ErrorCount() == 0 ? 0 : 1;
 }

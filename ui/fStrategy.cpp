@@ -6,7 +6,7 @@
 #include "core/cNumberFormat.h"
 #include "core/cUserMessages.h"
 #include "data/cAllData.h"
-#include "ui/fReportText.h"
+#include "ui/fReportCWR.h"
 #include "ui/fStrategyCharts.h"
 #include "ui/fStrategyGrid.h"
 #include "ui/fToolBar.h"
@@ -316,10 +316,8 @@ void TfrmStrategy::Report() {
         sources.ReportHeader ? sources.ReportHeader() : TStrategyReportHeader{};
     TReportBuilder report;
     WriteStrategyReport(header, StrategyReportTexts(*model), report);
-    if (sources.ShowReport)
-        sources.ShowReport(report.Lines(), this);
-    else
-        ShowReportText(report.Lines(), "Water Management Strategy", this);
+    if (sources.ReportWindow)
+        sources.ReportWindow->ShowReport(report.Lines());
 }
 
 // ---- pages ----

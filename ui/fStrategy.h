@@ -19,6 +19,7 @@ class QTabWidget;
 class QToolButton;
 class TStrategyCharts;
 class TStrategyGridView;
+class TfrmReportCWR;
 
 // What the strategy window needs from the rest of the program.
 struct TStrategySources {
@@ -26,8 +27,8 @@ struct TStrategySources {
     TStrategyModel::TProjectSource Project;
     // The site and file lines at the head of the report.
     std::function<TStrategyReportHeader()> ReportHeader;
-    // Shows a written report in the report window.
-    std::function<void(const TReportText& report, QWidget* owner)> ShowReport;
+    // The window the report is written into.
+    TfrmReportCWR* ReportWindow = nullptr;
 };
 
 // The water management strategy window: shows the strategy model's pages and passes the user's

@@ -7,6 +7,8 @@
 #include "ui/fCropFactor.h"
 #include "ui/fGeneral.h"
 #include "ui/fMeteo.h"
+#include "ui/fReportCWR.h"
+#include "ui/fReportData.h"
 #include "ui/fSplash.h"
 #include "ui/fStrategy.h"
 #include "ui/platform/pDesktop.h"
@@ -20,12 +22,18 @@ void CreateEditors(TfrmQueltaMain& main) {
     main.SetEditor(TfrmQueltaMain::TEditorSlot::Meteo, meteo);
     main.SetMeteoValidation([meteo](TAllData&) { meteo->ValidateMeteo(); });
     main.SetEditor(TfrmQueltaMain::TEditorSlot::General, new TfrmGeneral(main.AllData(), &main));
-    // The strategy window is made, shown modally and destroyed at each use.
-    main.SetStrategyWindow([&main](QWidget* owner) {
+    // One report window takes every text report; the report and strategy windows are made,
+    // shown modally and destroyed at each use.
+    auto* reportWindow = new TfrmReportCWR(main.AllData().GuiSettings, &main);
+    main.SetReportWindow([&main, reportWindow](QWidget* owner) {
+        RunReportWindow(main.AllData(), *reportWindow, owner);
+    });
+    main.SetStrategyWindow([&main, reportWindow](QWidget* owner) {
         TAllData& data = main.AllData();
         TStrategySources sources;
         sources.Project = [&data](int method) { return StrategyProjectOf(data, method); };
         sources.ReportHeader = [&data] { return StrategyReportHeader(data); };
+        sources.ReportWindow = reportWindow;
         RunStrategyWindow(data, std::move(sources), owner);
     });
     main.SetEditor(TfrmQueltaMain::TEditorSlot::CropFactor,

@@ -1,62 +1,9 @@
 #include "core/cReportText.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <regex>
-
-namespace {
-
-// Reads back the paragraphs of an RTF document written by ReportToRtf: the text of each \par
-// with \uN escapes decoded, and whether it was bold.
-TReportText ParseRtfParagraphs(const std::string& rtf) {
-    TReportText lines;
-    const std::size_t body = rtf.find("\\fs20");
-    std::string text;
-    bool bold = false;
-    bool lineBold = false;
-    for (std::size_t i = body + 5; i < rtf.size(); ++i) {
-        const char c = rtf[i];
-        if (c == '\\') {
-            std::size_t j = i + 1;
-            if (rtf[j] == '\\' || rtf[j] == '{' || rtf[j] == '}') {
-                text += rtf[j];
-                i = j;
-                continue;
-            }
-            std::string word;
-            while (j < rtf.size() && std::isalpha(static_cast<unsigned char>(rtf[j])))
-                word += rtf[j++];
-            std::string number;
-            while (j < rtf.size() &&
-                   (rtf[j] == '-' || std::isdigit(static_cast<unsigned char>(rtf[j]))))
-                number += rtf[j++];
-            if (j < rtf.size() && rtf[j] == ' ')
-                ++j;
-            if (word == "b")
-                bold = number != "0", lineBold = lineBold || bold;
-            else if (word == "par") {
-                lines.push_back({text, lineBold});
-                text.clear();
-                lineBold = false;
-            } else if (word == "u") {
-                int code = std::stoi(number);
-                if (code < 0)
-                    code += 65536;
-                text += code < 0x800 ? std::string{static_cast<char>(0xC0 | (code >> 6)),
-                                                   static_cast<char>(0x80 | (code & 0x3F))}
-                                     : std::string("?");
-                ++j; // the fallback character
-            } else if (word == "tab")
-                text += '\t';
-            i = j - 1;
-        } else if (c != '\r' && c != '\n' && c != '}') {
-            text += c;
-        }
-    }
-    return lines;
-}
-
-} // namespace
 
 TEST(ReportText, BuilderSplitsLinesAndMarksOnlyTheNextLineBold) {
     TReportBuilder b;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/cReportText.h"
+
 #include <cstdint>
 #include <initializer_list>
 #include <string>
@@ -26,3 +28,7 @@ std::string ReadBytes(const std::string& path);
 std::string StreamString(const std::string& text); // tag 6
 std::string StreamFloat(double value);             // tag 5
 std::string StreamInt(int value);                  // as the writer stores it
+
+// Reads back the paragraphs of an RTF document written by ReportToRtf: the text of each \par
+// with \uN escapes decoded, and whether it was bold.
+TReportText ParseRtfParagraphs(const std::string& rtf);

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
+#include <QTimer>
 
 TFileDialogScript::TFileDialogScript() {
     SetFileDialogs(this);
@@ -67,4 +68,19 @@ void ReplaceText(QLineEdit* field, const QString& text) {
     field->selectAll();
     QTest::keyClick(field, Qt::Key_Delete);
     QTest::keyClicks(field, text);
+}
+
+void WhenShown(QWidget* window, std::function<void()> check) {
+    // The timer belongs to the window, so it goes with it; it fires inside the modal loop.
+    auto* timer = new QTimer(window);
+    timer->setInterval(0);
+    QObject::connect(timer, &QTimer::timeout, window, [window, timer, check = std::move(check)] {
+        if (!window->isVisible())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        check();
+        window->close();
+    });
+    timer->start();
 }

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -56,3 +57,6 @@ void OpenMenu(QMenu* menu);
 void TypeText(QWidget* widget, const QString& text);
 // Replaces a field's text as a user would: select all, delete, then type.
 void ReplaceText(QLineEdit* field, const QString& text);
+// Runs check as soon as window is shown (a modal window: from inside its event loop), then
+// closes the window as the user would.
+void WhenShown(QWidget* window, std::function<void()> check);

@@ -77,6 +77,7 @@ TEST(FileDialogs, FiltersAreTranslatedForQt) {
               "User defined Cropfactor files (*.udc);;Pre defined Cropfactor files "
               "(*.crp);;All files (*)");
     EXPECT_EQ(QtFileFilter("All Files (*.*)|*.*"), "All Files (*)");
+    EXPECT_EQ(QtFileFilter("rtf-files (*.rtf)|*.rtf|"), "rtf-files (*.rtf)"); // a closing bar
 }
 
 TEST(NumberEntry, FieldsTakeOnlyTheCharactersOfTheirKind) {

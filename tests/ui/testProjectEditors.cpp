@@ -8,14 +8,18 @@
 #include "ui/fGeneral.h"
 #include "ui/fMeteo.h"
 #include "ui/fQueltaMain.h"
+#include "ui/fReportCWR.h"
+#include "ui/fReportData.h"
 #include "ui/uStartUp.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QTabBar>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -105,4 +109,30 @@ TEST_F(ProjectEditors, TheReportMenuRunsTheMeteoEditorsOwnCheck) {
               std::vector<std::string>{"One or more meteo data are missing or some values are out "
                                        "of range"});
     EXPECT_FALSE(data.Meteo.DataValid);
+}
+
+TEST_F(ProjectEditors, TheReportMenuOpensTheReportWindowModally) {
+    LoadValidProject(data);
+    OpenMenu(main.mnuReports);
+    ASSERT_TRUE(main.actReport->isEnabled());
+    std::string title;
+    bool modal = false;
+    int tabs = 0;
+    QTimer::singleShot(0, [&] {
+        if (auto* report = main.findChild<TfrmReportData*>(); report && report->isVisible()) {
+            title = report->windowTitle().toStdString();
+            modal = report->isModal();
+            tabs = report->tabTables->count();
+            report->close();
+        }
+    });
+    main.actReport->trigger();
+    EXPECT_EQ(title, "Report data");
+    EXPECT_TRUE(modal);
+    EXPECT_EQ(tabs, 6);
+    EXPECT_TRUE(messages.Messages().empty());
+    EXPECT_EQ(main.findChild<TfrmReportData*>(), nullptr); // destroyed after use
+    // The text reports' window lives as long as the main window.
+    ASSERT_NE(main.findChild<TfrmReportCWR*>(), nullptr);
+    EXPECT_FALSE(main.findChild<TfrmReportCWR*>()->isVisible());
 }

@@ -8,6 +8,7 @@
 #include "data/cStrategyRatios.h"
 #include "support/StrategyTestProject.h"
 #include "support/TestSupport.h"
+#include "ui/fReportCWR.h"
 #include "ui/fStrategy.h"
 #include "ui/fStrategyCharts.h"
 #include "ui/fStrategyGrid.h"
@@ -51,7 +52,7 @@ struct StrategyWindowTest : ::testing::Test {
     TAllData data;
     TMessageRecorder messages;
     TTempDir dir;
-    std::vector<TReportText> reports;
+    TfrmReportCWR reportWindow{data.GuiSettings, nullptr};
 
     void SetUp() override {
         data.General.FileName = dir.File("SITE.gen");
@@ -66,7 +67,7 @@ struct StrategyWindowTest : ::testing::Test {
             h.Country = "Egypt";
             return h;
         };
-        s.ShowReport = [this](const TReportText& report, QWidget*) { reports.push_back(report); };
+        s.ReportWindow = &reportWindow;
         return s;
     }
 
@@ -148,13 +149,15 @@ TEST_F(StrategyWindowTest, ReportOnlyOnTheComparisonPage) {
         EXPECT_EQ(w->ToolBar()->CopyToClipboard->isEnabled(), page != TStrategyPage::WaterBalance);
     }
     w->ShowPage(TStrategyPage::Comparison);
+    TReportText shown;
+    WhenShown(&reportWindow, [&] { shown = reportWindow.Lines(); });
     w->actReport->trigger();
-    ASSERT_EQ(reports.size(), 1u);
     TReportBuilder expected;
     TStrategyReportHeader header;
     header.Country = "Egypt";
     WriteStrategyReport(header, StrategyReportTexts(w->Model()), expected);
-    EXPECT_EQ(reports[0], expected.Lines());
+    EXPECT_EQ(shown, expected.Lines()); // written into the report window, which was shown
+    EXPECT_FALSE(reportWindow.isVisible());
 }
 
 TEST_F(StrategyWindowTest, UncheckingFieldDataAnsweredNoKeepsEverything) {

@@ -49,7 +49,8 @@ std::string QtFileFilter(const std::string& filter) {
         const std::size_t bar = filter.find('|', start);
         const std::string part =
             filter.substr(start, bar == std::string::npos ? std::string::npos : bar - start);
-        if (index % 2 == 0) { // descriptions; the patterns after them repeat what they say
+        if (index % 2 == 0 &&
+            !part.empty()) { // descriptions; the patterns after them repeat what they say
             std::string description = part;
             const std::size_t all = description.find("(*.*)");
             if (all != std::string::npos)

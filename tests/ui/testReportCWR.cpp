@@ -1,0 +1,142 @@
+#include "UiTestSupport.h"
+
+#include "core/cFileIO.h"
+#include "core/cGuiSettings.h"
+#include "core/cUserMessages.h"
+#include "support/TestSupport.h"
+#include "ui/fReportCWR.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QToolBar>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ReportCWRTest : ::testing::Test {
+    TTempDir dir;
+    TMessageRecorder messages;
+    TGuiSettings settings;
+    TfrmReportCWR window{settings, nullptr};
+
+    void SetUp() override { settings.ReportFolder = dir.Path(); }
+
+    // What the view shows: each line's text and whether it is drawn bold.
+    TReportText Shown() const {
+        TReportText lines;
+        for (QTextBlock b = window.redReport->document()->begin(); b.isValid(); b = b.next()) {
+            const bool bold = b.begin() != b.end() &&
+                              b.begin().fragment().charFormat().fontWeight() == QFont::Bold;
+            lines.push_back({b.text().toStdString(), bold});
+        }
+        return lines;
+    }
+
+    // Shows report as a report writer does; the user looks at it and closes the window.
+    TReportText ShowAndClose(const TReportText& report) {
+        TReportText shown;
+        WhenShown(&window, [&] { shown = Shown(); });
+        window.ShowReport(report);
+        return shown;
+    }
+};
+
+} // namespace
+
+TEST_F(ReportCWRTest, IsAReadOnlyViewWithSaveAsAndExit) {
+    EXPECT_EQ(window.windowTitle().toStdString(), "Report Crop Water Requirements");
+    EXPECT_TRUE(window.redReport->isReadOnly());
+    EXPECT_EQ(window.redReport->lineWrapMode(), QTextEdit::NoWrap);
+    EXPECT_EQ(window.redReport->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_EQ(window.redReport->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_EQ(window.mnuFile->title().toStdString(), "&File");
+    const QList<QAction*> items = window.mnuFile->actions();
+    ASSERT_EQ(items.size(), 3);
+    EXPECT_EQ(items[0]->text().toStdString(), "&SaveAs");
+    EXPECT_EQ(items[0]->toolTip().toStdString(), "Save report");
+    EXPECT_TRUE(items[1]->isSeparator());
+    EXPECT_EQ(items[2]->text().toStdString(), "E&xit");
+    EXPECT_TRUE(window.tlbReport->actions().contains(window.actSaveAs));
+}
+
+TEST_F(ReportCWRTest, LinesSplitAtLineBreaksAndOnlyMarkedLinesAreBold) {
+    window.SetBold();
+    window.AddLine("Irrigation Water Requirements\r\n");
+    window.AddLine("Country                      Spain");
+    window.AddLine("\r\n");
+    window.SetBold();
+    window.AddLine("Input Files:");
+    window.AddLine("a\r\nb");
+    const TReportText expected = {{"Irrigation Water Requirements", true},
+                                  {"", false},
+                                  {"Country                      Spain", false},
+                                  {"", false},
+                                  {"Input Files:", true},
+                                  {"a", false},
+                                  {"b", false}};
+    EXPECT_EQ(window.Lines(), expected);
+    EXPECT_EQ(Shown(), expected);
+    window.Clear();
+    EXPECT_TRUE(window.Lines().empty());
+    EXPECT_EQ(window.redReport->toPlainText(), QString());
+}
+
+TEST_F(ReportCWRTest, AReportReplacesThePreviousOneAndExitCloses) {
+    const TReportText first = {{"First report", true}, {"one", false}, {"two", false}};
+    const TReportText second = {{"Second report", true}, {"three", false}};
+    EXPECT_EQ(ShowAndClose(first), first);
+    EXPECT_FALSE(window.isVisible());
+
+    WhenShown(&window, [this] { window.actExit->trigger(); });
+    window.ShowReport(second);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(window.Lines(), second);
+    EXPECT_EQ(Shown(), second);
+}
+
+TEST_F(ReportCWRTest, SaveAsProposesThePreviousNameAndOverwrites) {
+    TFileDialogScript dialogs;
+    const TReportText first = {{"Irrigation Water Requirements", true},
+                               {"", false},
+                               {"Crop {maize} 100\\ha", false},
+                               {"End of report.", true}};
+    dialogs.Answer(dir.File("cwr")); // typed without the extension
+    WhenShown(&window, [this] { window.actSaveAs->trigger(); });
+    window.ShowReport(first);
+    ASSERT_EQ(dialogs.Asked().size(), 1u);
+    EXPECT_TRUE(dialogs.Asked()[0].Save);
+    EXPECT_EQ(dialogs.Asked()[0].Folder, dir.Path());
+    EXPECT_EQ(dialogs.Asked()[0].Filter, "rtf-files (*.rtf)|*.rtf|");
+    EXPECT_EQ(dialogs.Asked()[0].Proposed, "");
+    const std::string saved = dir.File("cwr.rtf");
+    ASSERT_TRUE(FileExists(saved));
+    EXPECT_EQ(ParseRtfParagraphs(ReadBytes(saved)), first);
+
+    // Another report saved again: the same name is proposed and the file replaced.
+    const TReportText second = {{"Water Management Strategy", true}, {"Remark", false}};
+    dialogs.Answer(saved);
+    WhenShown(&window, [this] { window.actSaveAs->trigger(); });
+    window.ShowReport(second);
+    ASSERT_EQ(dialogs.Asked().size(), 2u);
+    EXPECT_EQ(dialogs.Asked()[1].Proposed, dir.File("cwr"));
+    const std::string rtf = ReadBytes(saved);
+    EXPECT_EQ(rtf, ReportToRtf(second)); // the writer quelta-cli uses
+    EXPECT_EQ(ParseRtfParagraphs(rtf), second);
+    EXPECT_TRUE(messages.Messages().empty());
+}
+
+TEST_F(ReportCWRTest, ACancelledSaveWritesNothingAndAFailedOneSaysWhy) {
+    TFileDialogScript dialogs;
+    window.AddLine("line");
+    window.SaveReportAs(); // unscripted: cancelled
+    EXPECT_TRUE(messages.Messages().empty());
+    dialogs.Answer(dir.File("missing/folder/cwr.rtf"));
+    window.SaveReportAs();
+    ASSERT_EQ(messages.Messages().size(), 1u);
+    EXPECT_EQ(messages.Messages()[0].Kind, TMessageKind::Error);
+    EXPECT_FALSE(FileExists(dir.File("missing/folder/cwr.rtf")));
+}

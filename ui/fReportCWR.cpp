@@ -1,0 +1,120 @@
+#include "ui/fReportCWR.h"
+
+#include "core/cFileIO.h"
+#include "core/cGuiSettings.h"
+#include "core/cUserMessages.h"
+#include "ui/platform/pFileDialogs.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFontDatabase>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStyle>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+TfrmReportCWR::TfrmReportCWR(const TGuiSettings& settings, QWidget* owner)
+    : QDialog(owner), settings(settings) {
+    setObjectName(QStringLiteral("frmReportCWR"));
+    setWindowTitle(QStringLiteral("Report Crop Water Requirements"));
+
+    actSaveAs = new QAction(QStringLiteral("&SaveAs"), this);
+    actSaveAs->setObjectName(QStringLiteral("actSaveAs"));
+    actSaveAs->setToolTip(QStringLiteral("Save report"));
+    actSaveAs->setStatusTip(actSaveAs->toolTip());
+    actSaveAs->setIcon(QApplication::style()->standardIcon(QStyle::SP_DialogSaveButton));
+    connect(actSaveAs, &QAction::triggered, this, &TfrmReportCWR::SaveReportAs);
+    actExit = new QAction(QStringLiteral("E&xit"), this);
+    actExit->setObjectName(QStringLiteral("actExit"));
+    connect(actExit, &QAction::triggered, this, &QDialog::close);
+
+    mnuMain = new QMenuBar(this);
+    mnuFile = mnuMain->addMenu(QStringLiteral("&File"));
+    mnuFile->addAction(actSaveAs);
+    mnuFile->addSeparator();
+    mnuFile->addAction(actExit);
+    tlbReport = new QToolBar(this);
+    tlbReport->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    tlbReport->addAction(actSaveAs);
+
+    redReport = new QTextEdit;
+    redReport->setObjectName(QStringLiteral("redReport"));
+    redReport->setReadOnly(true);
+    redReport->setLineWrapMode(QTextEdit::NoWrap);
+    redReport->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    redReport->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // The reports line their columns up with blanks.
+    redReport->document()->setDefaultFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(mnuMain);
+    layout->addWidget(tlbReport);
+    layout->addWidget(redReport, 1);
+    resize(820, 640);
+}
+
+void TfrmReportCWR::Clear() {
+    report.Clear();
+    redReport->clear();
+}
+
+void TfrmReportCWR::AddLine(const std::string& text) {
+    const std::size_t first = report.Lines().size();
+    report.AddLine(text);
+    QTextCursor cursor(redReport->document());
+    cursor.movePosition(QTextCursor::End);
+    for (std::size_t i = first; i < report.Lines().size(); ++i) {
+        const TReportLine& line = report.Lines()[i];
+        QTextCharFormat format;
+        format.setFontWeight(line.Bold ? QFont::Bold : QFont::Normal);
+        if (i > 0)
+            cursor.insertBlock(QTextBlockFormat(), format);
+        else
+            cursor.setBlockCharFormat(format);
+        cursor.insertText(QString::fromStdString(line.Text), format);
+    }
+}
+
+void TfrmReportCWR::SetBold() {
+    report.SetBold();
+}
+
+void TfrmReportCWR::ShowWindow() {
+    // Centred on the screen rather than over the window that wrote the report.
+    if (const QScreen* screen = QApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    redReport->moveCursor(QTextCursor::Start);
+    exec();
+}
+
+void TfrmReportCWR::ShowReport(const TReportText& lines) {
+    Clear();
+    for (const TReportLine& line : lines) {
+        if (line.Bold)
+            SetBold();
+        AddLine(line.Text);
+    }
+    ShowWindow();
+}
+
+void TfrmReportCWR::SaveReportAs() {
+    const std::string proposed = ChangeFileExt(savedName, "");
+    std::string name = FileDialogs().SaveFileName(this, settings.ReportFolder,
+                                                  "rtf-files (*.rtf)|*.rtf|", proposed);
+    if (name.empty())
+        return;
+    if (FileExtension(name).empty())
+        name += ".rtf";
+    try {
+        SaveFileAtomically(name, ReportToRtf(report.Lines()));
+        savedName = name;
+    } catch (const std::exception& e) {
+        ShowError(e.what());
+    }
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "core/cReportText.h"
+
+#include <QDialog>
+
+#include <string>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+class QTextEdit;
+class QToolBar;
+class TGuiSettings;
+
+// The rich-text window both text reports are written into: the water requirements report and
+// the strategy report. One window lives as long as the program; each report clears it, adds its
+// lines and shows it modally. The lines are kept as a TReportText, so "Save as" writes the same
+// RTF that quelta-cli writes.
+class TfrmReportCWR : public QDialog {
+    Q_OBJECT
+public:
+    // settings gives the report folder when a report is saved.
+    TfrmReportCWR(const TGuiSettings& settings, QWidget* owner);
+
+    void Clear();
+    // A text holding CR LF becomes several lines.
+    void AddLine(const std::string& text);
+    // The next line is bold.
+    void SetBold();
+    // Shows the window modally; returns when the user has closed it.
+    void ShowWindow();
+    // Clear, every line of report with its bold, ShowWindow.
+    void ShowReport(const TReportText& report);
+    // The "&SaveAs" command.
+    void SaveReportAs();
+
+    const TReportText& Lines() const { return report.Lines(); }
+
+    QTextEdit* redReport;
+    QMenuBar* mnuMain;
+    QMenu* mnuFile;
+    QToolBar* tlbReport;
+    QAction* actSaveAs;
+    QAction* actExit;
+
+private:
+    const TGuiSettings& settings;
+    TReportBuilder report;
+    std::string savedName; // the last name saved under, proposed again without its extension
+};

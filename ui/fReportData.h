@@ -1,0 +1,109 @@
+#pragma once
+
+#include "calc/uReportModel.h"
+
+#include <QDialog>
+
+#include <array>
+#include <memory>
+
+class QComboBox;
+class QGridLayout;
+class QHeaderView;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QScrollBar;
+class QStandardItemModel;
+class QTabBar;
+class QTableWidget;
+class QWidget;
+class TAllData;
+class TfrmReportCWR;
+class TfrmToolBar;
+class TUpDown;
+
+// The water requirements report "Report data": shows the report model's visible table with its
+// header sections, units row, totals line and the texts beside it, and passes the user's
+// selections to the model, which recomputes. Made, shown modally and destroyed at each use; it
+// gives the calculation period back when it closes.
+class TfrmReportData : public QDialog {
+    Q_OBJECT
+public:
+    // The text report goes into reportWindow.
+    TfrmReportData(TAllData& data, TfrmReportCWR& reportWindow, QWidget* owner);
+    ~TfrmReportData() override;
+
+    // Shows the window modally and returns when it is closed.
+    void Execute();
+    // The window as Execute leaves it on screen, without waiting (tests, snapshots).
+    void Open();
+
+    TReportModel& Model() { return model; }
+    TReportTableKind ShownTable() const { return model.CurrentTable(); }
+    // The header section under the column marker of the shown table.
+    int MarkedSection() const;
+
+    void CopyToClipboard();
+    void ShowTextReport();
+    // What a chart of the shown table draws; a single chart draws the marked column.
+    TChartInput ChartInput();
+
+    // Controls, named as the user finds them.
+    TfrmToolBar* ToolBar;
+    QMenuBar* mnuMain;
+    QMenu* mnuFile;
+    QComboBox* cbxMethod;
+    QComboBox* cbxPeriod;
+    QLabel* lblDays;
+    QLineEdit* edtDays;
+    TUpDown* updDays;
+    QLabel* lblCrop;
+    QComboBox* cbxCrop;
+    QTabBar* tabTables;
+    QLabel* lblMarker;
+    QHeaderView* hdrTable;
+    QTableWidget* grdTable;
+    QTableWidget* grdTotals;
+    QScrollBar* sbrTable;
+    QWidget* pnlInfo;
+    QWidget* pnlRainfall;
+    QComboBox* cbxRainfall;
+    QLabel* lblNotes;
+
+protected:
+    bool event(QEvent* event) override;
+    void done(int result) override;
+
+private:
+    TfrmReportCWR& reportWindow;
+    TReportModel model;
+    bool opened = false;
+    bool activated = false;
+    bool closed = false;
+    bool displaying = false; // controls set by the window, not by the user
+    std::array<int, kReportTableCount> markedSection{1, 1, 1, 1, 1, 1};
+    QStandardItemModel* headerModel;
+    QWidget* pnlMarker;
+    QGridLayout* infoLayout;
+    std::vector<int> columnWidths;
+
+    QWidget* BuildSelections();
+    QWidget* BuildTableArea();
+    QWidget* BuildBottomPanel();
+    void OpenReport();
+    void Activate();
+    void Display();
+    void DisplayTable();
+    void DisplayHeader();
+    void DisplayInfo();
+    void SizeColumns();
+    void MarkSection(int section);
+    void PlaceMarker();
+    // The grid columns a header section stands over: the last section takes the rest.
+    std::pair<int, int> ColumnsOfSection(int section) const;
+};
+
+// Runs the report window for the main window's report action.
+void RunReportWindow(TAllData& data, TfrmReportCWR& reportWindow, QWidget* owner);
