@@ -246,6 +246,7 @@ QWidget* TfrmReportData::BuildTableArea() {
             line->addSpacing(barWidth);
         column->addLayout(line, part == grdTable ? 1 : 0);
     }
+    column->addStretch(0); // what a short table leaves, so its totals line stays under it
 
     auto* widget = new QWidget;
     auto* layout = new QVBoxLayout(widget);
@@ -405,6 +406,7 @@ void TfrmReportData::DisplayTable() {
         item->setBackground(shaded);
     }
     SizeColumns();
+    grdTable->setMaximumHeight(t.Rows() * grdTable->verticalHeader()->defaultSectionSize() + 2);
     DisplayHeader();
     DisplayInfo();
     grdTable->setUpdatesEnabled(true);
