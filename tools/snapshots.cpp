@@ -1,12 +1,16 @@
 // Opens every window of the desktop program on a small project and saves one PNG per window
 // into the folder named on the command line. Runs headless (offscreen platform).
 
+#include "calc/uCurveNumber.h"
+#include "calc/uReportModel.h"
 #include "core/cUserMessages.h"
 #include "data/cAllData.h"
 #include "ui/fAbout.h"
+#include "ui/fChart.h"
 #include "ui/fCropFactor.h"
 #include "ui/fGeneral.h"
 #include "ui/fMeteo.h"
+#include "ui/fMultiChart.h"
 #include "ui/fQueltaMain.h"
 #include "ui/fReportCWR.h"
 #include "ui/fReportData.h"
@@ -25,6 +29,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRadioButton>
 #include <QTabBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -150,17 +155,51 @@ bool SaveStrategyPages(TAllData& data, QWidget* owner, const QDir& folder, const
     return ok;
 }
 
+// The Seville example project as the build installs it.
+bool LoadSeville(TAllData& data) {
+    const std::string app = QUELTA_APP_DIR;
+    if (data.General.Load(app + "/General/Seville.gen") &&
+        data.Meteo.Load(app + "/Meteo/Seville.mtf") &&
+        data.CropPattern.Load(app + "/Pattern/Seville.pat"))
+        return true;
+    std::fprintf(stderr, "cannot load the Seville example from %s\n", app.c_str());
+    return false;
+}
+
+// The chart windows on the Seville example project as the build installs it.
+bool SaveCharts(QWidget* owner, const QDir& folder) {
+    TAllData data;
+    if (!LoadSeville(data))
+        return false;
+    SetDerivedGeneralValues(data.General);
+    TReportModel report(data);
+    report.OpenReport();
+    bool ok = true;
+    {
+        TfrmMultiChart multi(data.GuiSettings, owner);
+        report.ShowTable(TReportTableKind::ReferenceET);
+        ok = multi.DrawMultiChart(report.Chart(1)) && ok;
+        ok = Save(&multi, folder, "chart-et0") && ok;
+        report.ShowTable(TReportTableKind::PotentialET);
+        ok = multi.DrawMultiChart(report.Chart(1)) && ok;
+        multi.rbtStacked->setChecked(true);
+        ok = Save(&multi, folder, "chart-etc-stacked") && ok;
+        multi.close();
+    }
+    TfrmChart single(data.GuiSettings, owner);
+    report.ShowTable(TReportTableKind::WaterRequirements);
+    ok = single.DrawSingleChart(report.Chart(4)) && ok;
+    ok = Save(&single, folder, "chart-iwr") && ok;
+    single.close();
+    return ok;
+}
+
 // The water requirements report of the Seville example, every table as its tab shows it, and
 // the text report in the report window.
 bool SaveReportWindows(TfrmQueltaMain& main, const QDir& folder) {
     TAllData& data = main.AllData();
-    const std::string app = QUELTA_APP_DIR;
-    if (!data.General.Load(app + "/General/Seville.gen") ||
-        !data.Meteo.Load(app + "/Meteo/Seville.mtf") ||
-        !data.CropPattern.Load(app + "/Pattern/Seville.pat")) {
-        std::fprintf(stderr, "cannot load the Seville example from %s\n", app.c_str());
+    if (!LoadSeville(data))
         return false;
-    }
     auto* reportWindow = main.findChild<TfrmReportCWR*>();
     TfrmReportData window(data, *reportWindow, &main);
     window.Open();
@@ -289,6 +328,7 @@ int main(int argc, char** argv) {
     ok = SaveStrategyPages(main.AllData(), &main, folder, "Seville-no-field-data.str",
                            "strategy-nodata-") &&
          ok;
+    ok = SaveCharts(&main, folder) && ok;
 
     ok = SaveReportWindows(main, folder) && ok;
 

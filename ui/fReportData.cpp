@@ -2,6 +2,8 @@
 
 #include "core/cNumberFormat.h"
 #include "core/cUserMessages.h"
+#include "data/cAllData.h"
+#include "ui/fChart.h"
 #include "ui/fReportCWR.h"
 #include "ui/fToolBar.h"
 #include "ui/fUpDown.h"
@@ -66,7 +68,7 @@ QTableWidget* MakeGrid(const char* name) {
 } // namespace
 
 TfrmReportData::TfrmReportData(TAllData& allData, TfrmReportCWR& report, QWidget* owner)
-    : QDialog(owner), reportWindow(report), model(allData) {
+    : QDialog(owner), reportWindow(report), settings(allData.GuiSettings), model(allData) {
     setObjectName(QStringLiteral("frmReportData"));
     setWindowTitle(QStringLiteral("Report data"));
 
@@ -75,13 +77,16 @@ TfrmReportData::TfrmReportData(TAllData& allData, TfrmReportCWR& report, QWidget
     textReport->setText(QStringLiteral("Report"));
     textReport->setToolTip(QStringLiteral("Create irrigation water requirements report"));
     textReport->setStatusTip(textReport->toolTip());
-    ToolBar->ShowOnly({ToolBar->CopyToClipboard, textReport, ToolBar->FileExit1});
+    ToolBar->actChart->setText(QStringLiteral("Chart"));
+    ToolBar->ShowOnly(
+        {ToolBar->CopyToClipboard, ToolBar->actChart, textReport, ToolBar->FileExit1});
     connect(ToolBar->CopyToClipboard, &QAction::triggered, this, &TfrmReportData::CopyToClipboard);
+    connect(ToolBar->actChart, &QAction::triggered, this, &TfrmReportData::ShowChart);
     connect(textReport, &QAction::triggered, this, &TfrmReportData::ShowTextReport);
     connect(ToolBar->FileExit1, &QAction::triggered, this, &QDialog::close);
     mnuMain = new QMenuBar(this);
     mnuFile = mnuMain->addMenu(QStringLiteral("&File"));
-    mnuFile->addActions({ToolBar->CopyToClipboard, textReport});
+    mnuFile->addActions({ToolBar->CopyToClipboard, ToolBar->actChart, textReport});
     mnuFile->addSeparator();
     mnuFile->addAction(ToolBar->FileExit1);
 
@@ -540,6 +545,17 @@ TChartInput TfrmReportData::ChartInput() {
     TChartInput chart = model.Chart(std::max(ColumnsOfSection(MarkedSection()).first, 1));
     DisplayTable();
     return chart;
+}
+
+void TfrmReportData::ShowChart() {
+    TChartInput input;
+    try {
+        input = ChartInput();
+    } catch (const std::exception& e) {
+        ShowError(std::string("Error in procedure ShowChart: ") + e.what());
+        return;
+    }
+    ShowReportChart(input, settings, this);
 }
 
 void RunReportWindow(TAllData& data, TfrmReportCWR& reportWindow, QWidget* owner) {

@@ -20,6 +20,7 @@ class QTabBar;
 class QTableWidget;
 class QWidget;
 class TAllData;
+class TGuiSettings;
 class TfrmReportCWR;
 class TfrmToolBar;
 class TUpDown;
@@ -49,6 +50,8 @@ public:
     void ShowTextReport();
     // What a chart of the shown table draws; a single chart draws the marked column.
     TChartInput ChartInput();
+    // The chart of the shown table in its chart window, modally.
+    void ShowChart();
 
     // Controls, named as the user finds them.
     TfrmToolBar* ToolBar;
@@ -78,6 +81,7 @@ protected:
 
 private:
     TfrmReportCWR& reportWindow;
+    const TGuiSettings& settings;
     TReportModel model;
     bool opened = false;
     bool activated = false;

@@ -16,10 +16,10 @@ TFileDialogScript::~TFileDialogScript() {
     SetFileDialogs(nullptr);
 }
 
-std::string TFileDialogScript::Next() {
+TFileDialogs::TSaveChoice TFileDialogScript::Next() {
     if (answers.empty())
-        return "";
-    std::string answer = answers.front();
+        return {};
+    TSaveChoice answer = answers.front();
     answers.pop_front();
     return answer;
 }
@@ -27,12 +27,19 @@ std::string TFileDialogScript::Next() {
 std::string TFileDialogScript::OpenFileName(QWidget*, const std::string& folder,
                                             const std::string& filter) {
     asked.push_back({false, folder, filter, ""});
-    return Next();
+    return Next().FileName;
 }
 
 std::string TFileDialogScript::SaveFileName(QWidget*, const std::string& folder,
                                             const std::string& filter,
                                             const std::string& proposed) {
+    asked.push_back({true, folder, filter, proposed});
+    return Next().FileName;
+}
+
+TFileDialogs::TSaveChoice TFileDialogScript::SaveFileChoice(QWidget*, const std::string& folder,
+                                                            const std::string& filter,
+                                                            const std::string& proposed) {
     asked.push_back({true, folder, filter, proposed});
     return Next();
 }

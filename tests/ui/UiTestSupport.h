@@ -26,18 +26,22 @@ public:
         std::string Filter;
         std::string Proposed;
     };
-    void Answer(const std::string& fileName) { answers.push_back(fileName); }
+    void Answer(const std::string& fileName) { answers.push_back({fileName, -1}); }
+    // A save dialog's answer with the position of the chosen filter.
+    void Answer(const std::string& fileName, int filter) { answers.push_back({fileName, filter}); }
     const std::vector<TAsked>& Asked() const { return asked; }
 
     std::string OpenFileName(QWidget*, const std::string& folder,
                              const std::string& filter) override;
     std::string SaveFileName(QWidget*, const std::string& folder, const std::string& filter,
                              const std::string& proposed) override;
+    TSaveChoice SaveFileChoice(QWidget*, const std::string& folder, const std::string& filter,
+                               const std::string& proposed) override;
 
 private:
-    std::deque<std::string> answers;
+    std::deque<TSaveChoice> answers;
     std::vector<TAsked> asked;
-    std::string Next();
+    TSaveChoice Next();
 };
 
 // A hidden top-level window that notes every window message 1025..1030 it receives.

@@ -78,6 +78,9 @@ TEST(FileDialogs, FiltersAreTranslatedForQt) {
               "(*.crp);;All files (*)");
     EXPECT_EQ(QtFileFilter("All Files (*.*)|*.*"), "All Files (*)");
     EXPECT_EQ(QtFileFilter("rtf-files (*.rtf)|*.rtf|"), "rtf-files (*.rtf)"); // a closing bar
+    // Qt finds the patterns only inside the description's parentheses.
+    EXPECT_EQ(QtFileFilter("wmf-files|*.wmf|bmp-files|*.bmp|"),
+              "wmf-files (*.wmf);;bmp-files (*.bmp)");
 }
 
 TEST(NumberEntry, FieldsTakeOnlyTheCharactersOfTheirKind) {

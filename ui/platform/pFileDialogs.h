@@ -17,6 +17,18 @@ public:
     virtual std::string SaveFileName(QWidget* parent, const std::string& folder,
                                      const std::string& filter,
                                      const std::string& proposedName) = 0;
+
+    // A save dialog whose filters decide the kind of file: the chosen name (with the extension
+    // of the chosen filter when the user typed none) and the position of the chosen filter,
+    // -1 when the dialog cannot tell.
+    struct TSaveChoice {
+        std::string FileName;
+        int Filter = -1;
+    };
+    virtual TSaveChoice SaveFileChoice(QWidget* parent, const std::string& folder,
+                                       const std::string& filter, const std::string& proposedName) {
+        return {SaveFileName(parent, folder, filter, proposedName), -1};
+    }
 };
 
 TFileDialogs& FileDialogs();
@@ -24,5 +36,6 @@ TFileDialogs& FileDialogs();
 void SetFileDialogs(TFileDialogs* dialogs);
 
 // "A (*.x)|*.x|All files (*.*)|*.*" -> "A (*.x);;All files (*)": Qt lists only the
-// descriptions, and "*.*" would hide files without an extension.
+// descriptions, and "*.*" would hide files without an extension. A description without its
+// pattern gets it: "bmp-files|*.bmp" -> "bmp-files (*.bmp)".
 std::string QtFileFilter(const std::string& filter);

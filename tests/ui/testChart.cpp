@@ -1,0 +1,368 @@
+#include "UiTestSupport.h"
+
+#include "calc/uCurveNumber.h"
+#include "calc/uReportModel.h"
+#include "core/cFileIO.h"
+#include "core/cNumberFormat.h"
+#include "core/cUserMessages.h"
+#include "data/cAllData.h"
+#include "support/ReportTestProject.h"
+#include "support/TestSupport.h"
+#include "ui/fChart.h"
+#include "ui/fMultiChart.h"
+#include "ui/fReportCWR.h"
+#include "ui/fReportData.h"
+#include "ui/fToolBar.h"
+
+#include <QApplication>
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QDir>
+#include <QImage>
+#include <QLegend>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedBarSeries>
+#include <QTabBar>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+#include <QValueAxis>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using K = TReportTableKind;
+
+// The Seville example project as the build installs it, with the report opened on it.
+struct SevilleReport {
+    TAllData data;
+    TReportModel model{data};
+    SevilleReport() {
+        const std::string app = std::string(QUELTA_BINARY_DIR) + "/app/";
+        EXPECT_TRUE(data.General.Load(app + "General/Seville.gen"));
+        EXPECT_TRUE(data.Meteo.Load(app + "Meteo/Seville.mtf"));
+        EXPECT_TRUE(data.CropPattern.Load(app + "Pattern/Seville.pat"));
+        SetDerivedGeneralValues(data.General);
+        model.OpenReport();
+    }
+    TChartInput Chart(K table, int column = 1) {
+        model.ShowTable(table);
+        return model.Chart(column);
+    }
+};
+
+QAbstractBarSeries* Bars(TChartWindow& window) {
+    const QList<QAbstractSeries*> series = window.chtChart->chart()->series();
+    return series.size() == 1 ? qobject_cast<QAbstractBarSeries*>(series.front()) : nullptr;
+}
+
+QValueAxis* ValueAxis(TChartWindow& window) {
+    const QList<QAbstractAxis*> axes = window.chtChart->chart()->axes(Qt::Vertical);
+    return axes.size() == 1 ? qobject_cast<QValueAxis*>(axes.front()) : nullptr;
+}
+
+double CellNumber(const TReportTable& table, int row, int column) {
+    const std::string& text = table.Grid[row][column].Text;
+    return text.empty() || text == "-" ? 0 : TextToNumber(text);
+}
+
+std::uint32_t LittleEndian32(const std::string& bytes, std::size_t at) {
+    std::uint32_t value = 0;
+    for (int i = 3; i >= 0; --i)
+        value = value << 8 | static_cast<unsigned char>(bytes.at(at + i));
+    return value;
+}
+
+} // namespace
+
+TEST(ChartWindows, MultiChartOfEightCropsDrawsTheFirstSixInTheirColours) {
+    TAllData data;
+    for (int c = 0; c < 8; ++c)
+        data.CropPattern.AddCropLine().CropFileName = "Crop" + std::to_string(c) + ".crp";
+    const TChartInput input =
+        ReportChartInput(BuildReportTable(data, K::PotentialET, TReportSelection()), 1);
+    TfrmMultiChart window(data.GuiSettings, nullptr);
+    ASSERT_TRUE(window.DrawMultiChart(input));
+
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Potential Evapotranspiration"));
+    EXPECT_EQ(window.chtChart->chart()->title().toStdString(), input.Title);
+    EXPECT_TRUE(window.chtChart->chart()->legend()->isVisible());
+    QAbstractBarSeries* bars = Bars(window);
+    ASSERT_NE(bars, nullptr);
+    EXPECT_EQ(bars->type(), QAbstractSeries::SeriesTypeBar);
+    EXPECT_FALSE(bars->isLabelsVisible());
+    const QList<QBarSet*> sets = bars->barSets();
+    ASSERT_EQ(sets.size(), 6);
+    const QColor colours[] = {Qt::red,   QColor(128, 0, 128), Qt::blue,
+                              Qt::green, Qt::yellow,          QColor(0xFF, 0x80, 0x00)};
+    for (int s = 0; s < 6; ++s) {
+        EXPECT_EQ(sets[s]->label().toStdString(), "Crop" + std::to_string(s));
+        EXPECT_EQ(sets[s]->color(), colours[s]) << s;
+        EXPECT_EQ(sets[s]->count(), 12);
+    }
+    auto* months =
+        qobject_cast<QBarCategoryAxis*>(window.chtChart->chart()->axes(Qt::Horizontal).front());
+    ASSERT_NE(months, nullptr);
+    EXPECT_EQ(months->categories().size(), 12);
+    EXPECT_EQ(months->categories().front(), QStringLiteral("Jan"));
+    EXPECT_EQ(months->categories().back(), QStringLiteral("Dec"));
+}
+
+TEST(ChartWindows, KcChartDrawsTheMonthsBelowTheAreaRow) {
+    SevilleReport report;
+    const TChartInput input = report.Chart(K::KcValues);
+    TfrmMultiChart window(report.data.GuiSettings, nullptr);
+    ASSERT_TRUE(window.DrawMultiChart(input));
+    // The table is per month again after the chart: its month r sits in grid row r + 1.
+    const TReportTable& table = report.model.Table();
+    ASSERT_EQ(table.Rows(), 14);
+    const QList<QBarSet*> sets = Bars(window)->barSets();
+    ASSERT_EQ(sets.size(), 5);
+    for (int c = 1; c <= 5; ++c) {
+        EXPECT_EQ(sets[c - 1]->label().toStdString(), table.Grid[0][c].Text);
+        for (int month = 1; month <= 12; ++month)
+            EXPECT_DOUBLE_EQ(sets[c - 1]->at(month - 1), CellNumber(table, month + 1, c))
+                << c << " " << month;
+    }
+    // Kc values are below 2: the axis labels need decimals to tell the ticks apart.
+    QValueAxis* axis = ValueAxis(window);
+    ASSERT_NE(axis, nullptr);
+    EXPECT_EQ(axis->min(), 0);
+    EXPECT_NE(axis->labelFormat(), QStringLiteral("%.0f"));
+}
+
+TEST(ChartWindows, StackedAndSideSwitchTheBarArrangement) {
+    SevilleReport report;
+    TfrmMultiChart window(report.data.GuiSettings, nullptr);
+    ASSERT_TRUE(window.DrawMultiChart(report.Chart(K::PotentialET)));
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_TRUE(window.rbtSide->isChecked());
+    const double sideTop = ValueAxis(window)->max();
+
+    QTest::mouseClick(window.rbtStacked, Qt::LeftButton);
+    QAbstractBarSeries* stacked = Bars(window);
+    ASSERT_NE(stacked, nullptr);
+    EXPECT_EQ(stacked->type(), QAbstractSeries::SeriesTypeStackedBar);
+    ASSERT_EQ(stacked->barSets().size(), 5);
+    EXPECT_EQ(stacked->barSets()[2]->color(), QColor(Qt::blue));
+    // The value axis reaches over the highest stack.
+    double highest = 0;
+    for (int month = 0; month < 12; ++month) {
+        double stack = 0;
+        for (const QBarSet* set : stacked->barSets())
+            stack += set->at(month);
+        highest = std::max(highest, stack);
+    }
+    EXPECT_GE(ValueAxis(window)->max(), highest);
+    EXPECT_GT(ValueAxis(window)->max(), sideTop);
+
+    QTest::mouseClick(window.rbtSide, Qt::LeftButton);
+    EXPECT_EQ(Bars(window)->type(), QAbstractSeries::SeriesTypeBar);
+    EXPECT_EQ(ValueAxis(window)->max(), sideTop);
+}
+
+TEST(ChartWindows, SingleChartDrawsDashMonthsAsZeroUnderTheColumnsUnit) {
+    SevilleReport report;
+    report.model.ShowTable(K::WaterRequirements);
+    // A January so wet that the rain covers more than the crops use: no requirement, "-".
+    report.data.EffectiveRainfall.SetMonth(1, 1000);
+    TReportSelection selection;
+    selection.ShowDepth = false;
+    const TReportTable table = BuildReportTable(report.data, K::WaterRequirements, selection);
+    ASSERT_EQ(table.Grid[1][4].Text, "-");
+    TfrmChart window(report.data.GuiSettings, nullptr);
+    ASSERT_TRUE(window.DrawSingleChart(ReportChartInput(table, 4)));
+
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Irrigation Water Requirements"));
+    EXPECT_EQ(window.chtChart->chart()->title(), QStringLiteral("ETp - Pe (1)"));
+    EXPECT_FALSE(window.chtChart->chart()->legend()->isVisible());
+    EXPECT_EQ(ValueAxis(window)->titleText(), QStringLiteral("m3 * 10^3"));
+    EXPECT_EQ(ValueAxis(window)->min(), 0);
+    const QList<QBarSet*> sets = Bars(window)->barSets();
+    ASSERT_EQ(sets.size(), 1);
+    EXPECT_EQ(sets[0]->color(), QColor(Qt::red));
+    EXPECT_EQ(sets[0]->at(0), 0);
+    for (int month = 2; month <= 12; ++month)
+        EXPECT_DOUBLE_EQ(sets[0]->at(month - 1), CellNumber(table, month, 4)) << month;
+    EXPECT_GT(sets[0]->at(6), 1000); // July
+}
+
+TEST(ChartWindows, ReportChartOpensTheWindowTheInputAsksFor) {
+    SevilleReport report;
+    for (const auto& [table, multi] : {std::pair{K::ReferenceET, true}, {K::CroppedArea, false}}) {
+        QString shown;
+        bool wasMulti = false;
+        QTimer::singleShot(0, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (!modal)
+                return;
+            shown = modal->windowTitle();
+            wasMulti = qobject_cast<TfrmMultiChart*>(modal) != nullptr;
+            modal->close();
+        });
+        ShowReportChart(report.Chart(table), report.data.GuiSettings, nullptr);
+        EXPECT_EQ(shown.toStdString(), ReportTableCaption(table));
+        EXPECT_EQ(wasMulti, multi);
+    }
+}
+
+// What the chart window the report's Chart command opens shows; the window is closed again.
+struct TShownChart {
+    QString Caption;
+    bool Multi = false;
+    int Series = 0;
+    int Months = 0;
+    QString ValueTitle;
+    int ReportRows = 0; // rows of the report's grid meanwhile
+};
+
+TShownChart ClickChart(TfrmReportData& report) {
+    TShownChart shown;
+    QTimer::singleShot(0, [&] {
+        auto* window = qobject_cast<TChartWindow*>(QApplication::activeModalWidget());
+        if (!window)
+            return;
+        shown.Caption = window->windowTitle();
+        shown.Multi = qobject_cast<TfrmMultiChart*>(window) != nullptr;
+        shown.Series = static_cast<int>(Bars(*window)->barSets().size());
+        shown.Months = static_cast<int>(Bars(*window)->barSets().front()->count());
+        shown.ValueTitle = ValueAxis(*window)->titleText();
+        shown.ReportRows = report.grdTable->rowCount();
+        window->close();
+    });
+    QWidget* button = report.ToolBar->ToolBar->widgetForAction(report.ToolBar->actChart);
+    EXPECT_TRUE(button && button->isVisible());
+    if (button)
+        QTest::mouseClick(button, Qt::LeftButton);
+    return shown;
+}
+
+TEST(ChartWindows, TheReportChartsAWeeklyTableByMonthAndShowsItWeeklyAgain) {
+    TMessageRecorder messages;
+    TAllData data;
+    JuneMaize(data, "Week");
+    TfrmReportCWR reportWindow(data.GuiSettings, nullptr);
+    TfrmReportData report(data, reportWindow, nullptr);
+    report.Open();
+    QApplication::processEvents();
+    ASSERT_EQ(report.grdTable->rowCount(), 1 + 52);
+
+    const TShownChart et0 = ClickChart(report);
+    EXPECT_EQ(et0.Caption, QStringLiteral("Reference Evapotranspiration"));
+    EXPECT_TRUE(et0.Multi);
+    EXPECT_EQ(et0.Series, 2);
+    EXPECT_EQ(et0.Months, 12);
+    EXPECT_EQ(report.grdTable->rowCount(), 1 + 52);
+    EXPECT_EQ(data.GuiSettings.PeriodKind, 2);
+
+    // The cropped area table draws its marked column alone, under the column's unit.
+    QTabBar* tabs = report.tabTables;
+    QTest::mouseClick(tabs, Qt::LeftButton, {},
+                      tabs->tabRect(static_cast<int>(K::CroppedArea)).center());
+    ASSERT_EQ(report.ShownTable(), K::CroppedArea);
+    const TShownChart area = ClickChart(report);
+    EXPECT_EQ(area.Caption, QStringLiteral("Cropped Area"));
+    EXPECT_FALSE(area.Multi);
+    EXPECT_EQ(area.Series, 1);
+    EXPECT_EQ(area.Months, 12);
+    EXPECT_EQ(area.ValueTitle, QStringLiteral("(ha)"));
+    EXPECT_EQ(report.grdTable->rowCount(), 1 + 52);
+    EXPECT_TRUE(messages.Messages().empty());
+}
+
+class ChartSaving : public ::testing::Test {
+protected:
+    TTempDir dir;
+    TMessageRecorder messages;
+    TFileDialogScript dialogs;
+    TAllData data;
+    TfrmChart window{data.GuiSettings, nullptr};
+
+    void SetUp() override {
+        data.GuiSettings.ReportFolder = dir.Path();
+        TChartInput input;
+        input.Multi = false;
+        input.Caption = "Cropped Area";
+        input.Title = "Cropped Area";
+        input.AxisTitle = "(ha)";
+        input.Series.push_back({"(ha)", {"Jan", "Feb", "Mar"}, {100, 250, 180}});
+        ASSERT_TRUE(window.DrawSingleChart(input));
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+    std::string Save(const std::string& answer, int filter = -1) {
+        dialogs.Answer(answer, filter);
+        QTest::mouseClick(window.btnSaveChart, Qt::LeftButton);
+        return FileExists(answer) ? ReadBytes(answer) : std::string();
+    }
+    QSize Shown() const { return window.chtChart->viewport()->size(); }
+};
+
+TEST_F(ChartSaving, EveryKindIsAValidFileOfItsKind) {
+    const QSize size = Shown();
+    const std::string bmp = Save(dir.File("chart.bmp"));
+    ASSERT_GT(bmp.size(), 54u);
+    EXPECT_EQ(bmp.substr(0, 2), "BM");
+    EXPECT_EQ(LittleEndian32(bmp, 2), bmp.size());
+    EXPECT_EQ(static_cast<int>(LittleEndian32(bmp, 18)), size.width());
+    EXPECT_EQ(static_cast<int>(LittleEndian32(bmp, 22)), size.height());
+
+    const std::string wmf = Save(dir.File("chart.wmf"));
+    ASSERT_GT(wmf.size(), 22u);
+    EXPECT_EQ(LittleEndian32(wmf, 0), 0x9AC6CDD7u);
+
+    const std::string emf = Save(dir.File("chart.EMF"));
+    ASSERT_GT(emf.size(), 88u);
+    EXPECT_EQ(LittleEndian32(emf, 0), 1u);
+    EXPECT_EQ(emf.substr(40, 4), " EMF");
+    EXPECT_EQ(LittleEndian32(emf, 48), emf.size()); // the header's count of the file's bytes
+
+    const std::string png = Save(dir.File("chart.png"));
+    QImage image;
+    ASSERT_TRUE(image.loadFromData(QByteArray::fromStdString(png), "PNG"));
+    EXPECT_EQ(image.size(), size);
+
+    const std::string svg = Save(dir.File("chart.svg"));
+    EXPECT_NE(svg.find("<svg"), std::string::npos);
+    EXPECT_NE(svg.find("Cropped Area"), std::string::npos); // drawn as text, not as pixels
+    EXPECT_TRUE(messages.Messages().empty());
+}
+
+TEST_F(ChartSaving, ANameWithoutExtensionTakesTheChosenFilters) {
+    Save(dir.File("chart"), 1);
+    EXPECT_FALSE(FileExists(dir.File("chart")));
+    ASSERT_TRUE(FileExists(dir.File("chart.bmp")));
+    EXPECT_EQ(ReadBytes(dir.File("chart.bmp")).substr(0, 2), "BM");
+}
+
+TEST_F(ChartSaving, TheDialogStartsInTheReportFolderAndProposesThePreviousName) {
+    Save(dir.File("june.wmf"));
+    Save("");
+    ASSERT_EQ(dialogs.Asked().size(), 2u);
+    EXPECT_EQ(dialogs.Asked()[0].Folder, dir.Path());
+    EXPECT_EQ(dialogs.Asked()[0].Filter, "wmf-files|*.wmf|bmp-files|*.bmp|emf-files|*.emf|"
+                                         "png-files|*.png|svg-files|*.svg");
+    EXPECT_EQ(dialogs.Asked()[1].Proposed, dir.File("june"));
+}
+
+TEST_F(ChartSaving, AFailedSaveIsReportedAndLeavesNoFile) {
+    Save(""); // what is proposed before
+    WriteBytes(dir.File("blocked"), "a file where a folder should be");
+    EXPECT_EQ(Save(dir.File("blocked/chart.bmp")), "");
+    ASSERT_EQ(messages.Messages().size(), 1u);
+    EXPECT_EQ(messages.Messages()[0].Kind, TMessageKind::Error);
+    EXPECT_EQ(messages.Texts()[0].rfind("Error in procedure btnSaveChartClick: ", 0), 0u);
+    EXPECT_GT(messages.Texts()[0].size(), 40u); // with the reason
+    EXPECT_EQ(
+        QDir(QString::fromStdString(dir.Path())).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+        QStringList{QStringLiteral("blocked")});
+    // Nothing was saved, so the next dialog proposes what it proposed before.
+    Save("");
+    EXPECT_EQ(dialogs.Asked().back().Proposed, dialogs.Asked().front().Proposed);
+}
