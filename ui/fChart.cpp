@@ -60,14 +60,14 @@ double RoundStep(double rough) {
     return 10 * magnitude;
 }
 
-// About five round steps from the lowest to the highest bar (0 stays an end), labelled with the
-// decimals the step needs.
+// About six round steps from the lowest bar to above the highest (0 stays an end), labelled with
+// the decimals the step needs.
 void SetValueRange(QValueAxis* axis, double low, double high) {
     if (high <= low)
         high = low + 1;
-    const double step = RoundStep((high - low) / 5);
+    const double step = RoundStep((high - low) / 6);
     const double bottom = std::floor(low / step + 1e-9) * step;
-    const double top = std::ceil(high / step - 1e-9) * step;
+    const double top = (std::floor(high / step + 1e-9) + 1) * step; // room above the top bar
     axis->setRange(bottom, top);
     axis->setTickCount(static_cast<int>(std::lround((top - bottom) / step)) + 1);
     int decimals = 0;
