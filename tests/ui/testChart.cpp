@@ -19,9 +19,12 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QComboBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QImage>
 #include <QLegend>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedBarSeries>
@@ -193,25 +196,6 @@ TEST(ChartWindows, SingleChartDrawsDashMonthsAsZeroUnderTheColumnsUnit) {
     EXPECT_GT(sets[0]->at(6), 1000); // July
 }
 
-TEST(ChartWindows, ReportChartOpensTheWindowTheInputAsksFor) {
-    SevilleReport report;
-    for (const auto& [table, multi] : {std::pair{K::ReferenceET, true}, {K::CroppedArea, false}}) {
-        QString shown;
-        bool wasMulti = false;
-        QTimer::singleShot(0, [&] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (!modal)
-                return;
-            shown = modal->windowTitle();
-            wasMulti = qobject_cast<TfrmMultiChart*>(modal) != nullptr;
-            modal->close();
-        });
-        ShowReportChart(report.Chart(table), report.data.GuiSettings, nullptr);
-        EXPECT_EQ(shown.toStdString(), ReportTableCaption(table));
-        EXPECT_EQ(wasMulti, multi);
-    }
-}
-
 // What the chart window the report's Chart command opens shows; the window is closed again.
 struct TShownChart {
     QString Caption;
@@ -365,4 +349,32 @@ TEST_F(ChartSaving, AFailedSaveIsReportedAndLeavesNoFile) {
     // Nothing was saved, so the next dialog proposes what it proposed before.
     Save("");
     EXPECT_EQ(dialogs.Asked().back().Proposed, dialogs.Asked().front().Proposed);
+}
+
+// The program's own save dialog, as the user works it: another filter, a name without extension.
+TEST(ChartSaveDialog, TheChosenFiltersExtensionGoesOnTheName) {
+    TTempDir dir;
+    bool answered = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        auto* filters = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (!filters || !name)
+            return dialog->reject();
+        filters->setFocus();
+        QTest::keyClick(filters, Qt::Key_Down); // "bmp-files"
+        name->setFocus();
+        name->selectAll();
+        QTest::keyClicks(name, QStringLiteral("june"));
+        answered = true;
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    SetFileDialogs(nullptr);
+    const TFileDialogs::TSaveChoice choice = FileDialogs().SaveFileChoice(
+        nullptr, dir.Path(), "wmf-files|*.wmf|bmp-files|*.bmp|emf-files|*.emf", "chart");
+    ASSERT_TRUE(answered);
+    EXPECT_EQ(choice.FileName, dir.File("june.bmp"));
+    EXPECT_EQ(choice.Filter, 1);
 }
