@@ -18,6 +18,7 @@
 #include "ui/fSplash.h"
 #include "ui/fStrategy.h"
 #include "ui/fToolBar.h"
+#include "ui/uQueltaPicture.h"
 #include "ui/uStartUp.h"
 
 #include <QAction>
@@ -273,6 +274,7 @@ int main(int argc, char** argv) {
     TfrmAbout about(&main);
     ok = Save(&about, folder, "about") && ok;
     about.close();
+    ok = QueltaIcon().pixmap(256, 256).save(folder.filePath(QStringLiteral("icon.png"))) && ok;
 
     TfrmSettings settings(main.AllData().GuiSettings, &main);
     ok = Save(&settings, folder, "settings") && ok;

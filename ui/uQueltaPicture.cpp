@@ -1,8 +1,10 @@
 #include "ui/uQueltaPicture.h"
 
+#include <QIcon>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmap>
 
 void DrawQueltaPicture(QPainter& painter, const QRect& box) {
     painter.save();
@@ -55,4 +57,59 @@ void DrawQueltaPicture(QPainter& painter, const QRect& box) {
     painter.setBrush(QColor(40, 110, 200));
     painter.drawPath(drop);
     painter.restore();
+}
+
+namespace {
+
+void DrawQueltaIcon(QPainter& painter, double size) {
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    const double corner = size * 0.18;
+    QLinearGradient back(0, 0, 0, size);
+    back.setColorAt(0, QColor(150, 205, 245));
+    back.setColorAt(0.62, QColor(215, 238, 252));
+    back.setColorAt(0.63, QColor(90, 165, 70));
+    back.setColorAt(1, QColor(55, 125, 45));
+    painter.setBrush(back);
+    painter.drawRoundedRect(QRectF(0, 0, size, size), corner, corner);
+
+    // Crop rows on the field, left out where they would only blur at small sizes.
+    if (size >= 32) {
+        painter.setPen(QPen(QColor(35, 95, 30), size * 0.03));
+        for (int i = 1; i <= 3; ++i) {
+            const double y = size * (0.63 + i * 0.09);
+            painter.drawLine(QPointF(size * 0.08, y), QPointF(size * 0.92, y));
+        }
+        painter.setPen(Qt::NoPen);
+    }
+
+    QPainterPath drop;
+    const QPointF tip(size * 0.5, size * 0.06);
+    const double r = size * 0.24;
+    drop.moveTo(tip);
+    drop.cubicTo(tip + QPointF(r * 0.25, r * 0.9), tip + QPointF(r * 1.25, r * 1.45),
+                 tip + QPointF(0, r * 2.55));
+    drop.cubicTo(tip + QPointF(-r * 1.25, r * 1.45), tip + QPointF(-r * 0.25, r * 0.9), tip);
+    QLinearGradient blue(size * 0.3, 0, size * 0.7, size * 0.7);
+    blue.setColorAt(0, QColor(70, 150, 230));
+    blue.setColorAt(1, QColor(25, 85, 170));
+    painter.setBrush(blue);
+    painter.drawPath(drop);
+    painter.setBrush(QColor(255, 255, 255, 170));
+    painter.drawEllipse(QPointF(size * 0.42, size * 0.42), size * 0.045, size * 0.08);
+}
+
+} // namespace
+
+QIcon QueltaIcon() {
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        DrawQueltaIcon(painter, size);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
 }

@@ -13,6 +13,7 @@
 #include "ui/fStrategy.h"
 #include "ui/platform/pDesktop.h"
 #include "ui/platform/pSingleInstance.h"
+#include "ui/uQueltaPicture.h"
 
 #include <QApplication>
 
@@ -62,6 +63,7 @@ int RunQuelta(int argc, char** argv) {
     // Qt's sockets and lock files need the application object, so it comes before the guard.
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quelta"));
+    QApplication::setWindowIcon(QueltaIcon()); // every window takes it
 
     TSingleInstance instance(QStringLiteral("Quelta module"));
     if (instance.Start() != TSingleInstance::TStart::First)

@@ -10,6 +10,7 @@
 #include "ui/fQueltaMain.h"
 #include "ui/fReportCWR.h"
 #include "ui/fReportData.h"
+#include "ui/fStrategy.h"
 #include "ui/uStartUp.h"
 
 #include <QAction>
@@ -135,4 +136,28 @@ TEST_F(ProjectEditors, TheReportMenuOpensTheReportWindowModally) {
     // The text reports' window lives as long as the main window.
     ASSERT_NE(main.findChild<TfrmReportCWR*>(), nullptr);
     EXPECT_FALSE(main.findChild<TfrmReportCWR*>()->isVisible());
+}
+
+TEST_F(ProjectEditors, TheStrategyMenuShowsTheStrategyWindowModallyAndDestroysIt) {
+    LoadValidProject(data);
+    data.GuiSettings.SetPeriodKind(2); // Week
+    std::string title;
+    int periodWhileShown = -1;
+    OpenMenu(main.mnuStrategy);
+    QTimer::singleShot(0, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* strategy = qobject_cast<TfrmStrategy*>(w); strategy && w->isVisible()) {
+                title = strategy->windowTitle().toStdString();
+                periodWhileShown = data.GuiSettings.PeriodKind;
+                EXPECT_TRUE(strategy->isModal());
+                strategy->close();
+            }
+    });
+    main.actStrategy->trigger();
+    EXPECT_EQ(title, "Water Management Strategy []");
+    EXPECT_EQ(periodWhileShown, 3); // the window works per month
+    EXPECT_EQ(data.GuiSettings.PeriodKind, 2);
+    DeliverPostedEvents();
+    EXPECT_EQ(main.findChildren<TfrmStrategy*>().size(), 0u);
+    EXPECT_TRUE(messages.Texts().empty());
 }
