@@ -1,8 +1,10 @@
-// Opens every window of the desktop program on a small project and saves one PNG per window
-// into the folder named on the command line. Runs headless (offscreen platform).
+// Opens every window of the desktop program on the Seville example project and saves one PNG per
+// window into the folder named on the command line. Runs headless (offscreen platform).
 
 #include "calc/uCurveNumber.h"
 #include "calc/uReportModel.h"
+#include "calc/uStrategyProject.h"
+#include "calc/uStrategyReport.h"
 #include "core/cUserMessages.h"
 #include "data/cAllData.h"
 #include "ui/fAbout.h"
@@ -53,85 +55,26 @@ bool Save(QWidget* window, const QDir& folder, const char* name) {
     return true;
 }
 
-// A site as a user would have loaded it.
-void FillProject(TAllData& data) {
-    TGeneral& g = data.General;
-    g.Clear();
-    g.FileName = "/home/user/Quelta/General/NILE DELTA PILOT AREA.gen";
-    g.Country = "Egypt";
-    g.Region = "Nile delta, pilot area of the west branch";
-    g.Description = "Surface irrigation with canal supply and shallow groundwater";
-    g.Hemisphere = "North";
-    g.Latitude = 30.35;
-    g.Altitude = 12;
-    g.GrossArea = 1500;
-    g.IrrigableArea = 1250;
-    g.CalcPeriod = "Month";
-    g.ApplInterval = 10;
-    g.MeanDepth = 75;
-    g.DataValid = true;
-    // Cairo's monthly normals, wind measured at 10 m; no RHmax or wind ratio published.
-    TMeteo& m = data.Meteo;
-    m.Clear();
-    m.FileName = "/home/user/Quelta/Meteo/TANTA 1961-1990.mtf";
-    m.WindHeight = 10;
-    const double months[6][12] = {
-        {8, 9, 11, 14, 17, 20, 21, 22, 20, 18, 14, 10},
-        {19.2, 20.5, 23.4, 28.1, 31.9, 34.5, 35.1, 34.8, 33.3, 29.9, 24.9, 20.7},
-        {9, 3, 3, 5, 0, 0, 0, 0, 0, 1, 3, 3},
-        {8, 8, 9, 10, 11, 12, 13, 12, 11, 10, 9, 8},
-        {62, 56, 54, 49, 48, 52, 58, 61, 59, 60, 62, 62},
-        {3.31, 3.76, 3.98, 4.29, 4.16, 4.02, 3.53, 3.44, 3.62, 3.35, 3.04, 3.13}};
-    TYearData* series[6] = {&m.Tmin,     &m.Tmax,   &m.Precipitation,
-                            &m.Sunshine, &m.RHmean, &m.WindSpeed};
-    for (int s = 0; s < 6; ++s)
-        for (int month = 1; month <= 12; ++month)
-            series[s]->SetMonth(month, months[s][month - 1]);
-    data.CropPattern.FileName = "/home/user/Quelta/Pattern/WINTER AND SUMMER CROPS.pat";
+// The Seville example project as the build installs it.
+bool LoadSeville(TAllData& data) {
+    const std::string app = QUELTA_APP_DIR;
+    if (data.General.Load(app + "/General/Seville.gen") &&
+        data.Meteo.Load(app + "/Meteo/Seville.mtf") &&
+        data.CropPattern.Load(app + "/Pattern/Seville.pat"))
+        return true;
+    std::fprintf(stderr, "cannot load the Seville example from %s\n", app.c_str());
+    return false;
 }
 
-// The strategy tracks' view of the example site: a summer crop on 450 of the 650 ha irrigable,
-// winter rain.
-TStrategyProject StrategyProject(int method) {
-    TStrategyProject p;
-    p.IrrigableArea = 650;
-    p.GrossArea = 780;
-    const double rain[12] = {60, 70, 60, 40, 15, 5, 2, 3, 10, 40, 80, 70};
-    for (int m = 0; m < 12; ++m) {
-        p.Precipitation[m] = rain[m];
-        p.AnnualPrecipitation += rain[m];
-    }
-    TStrategyCrop crop;
-    crop.Area = 450;
-    crop.PlantingDay = 91;
-    crop.StageLength = {30, 50, 60, 40};
-    crop.RootingDepth = 1.2;
-    for (int d = 1; d <= 365; ++d) {
-        const bool growing = d >= 91 && d < 271;
-        crop.KcSeries.SetDay(d, growing ? 0.4 + 0.7 * std::sin((d - 91) * 3.14159 / 180) : 0);
-        p.CroppedAreaOfDay[d - 1] = growing ? 450 : 0;
-        const double et0 = 4.5 + 3 * std::sin((d - 100) * 2 * 3.14159 / 365) +
-                           (method == 2   ? 0.4
-                            : method == 1 ? 0.2
-                                          : 0);
-        p.SelectedETcTotal.SetDay(d, growing ? 450 * et0 * crop.KcSeries.GetDay(d) : 0);
-        p.ETFallow.SetDay(d, 0.3 * et0);
-        p.ETPermanent.SetDay(d, 0);
-    }
-    for (int m = 1; m <= 12; ++m)
-        p.CroppedAreaOfMonth[m - 1] = m >= 4 && m <= 9 ? 450 : 0;
-    p.Crops.push_back(crop);
-    p.FillEffRainCropped = [](TYearSum& peff) { peff.Fill(0); };
-    return p;
-}
-
-// Every page of the strategy window on an example strategy.
+// Every page of the strategy window on an example strategy of the Seville project.
 bool SaveStrategyPages(TAllData& data, QWidget* owner, const QDir& folder, const char* file,
                        const char* prefix) {
-    data.General.FileName = "/home/user/Quelta/General/Seville.gen";
-    data.Strategy.FileName = std::string(QUELTA_SAMPLES_DIR) + "/" + file;
+    if (!LoadSeville(data))
+        return false;
+    data.Strategy.FileName = std::string(QUELTA_APP_DIR) + "/Strategy/" + file;
     TStrategySources sources;
-    sources.Project = StrategyProject;
+    sources.Project = [&data](int method) { return StrategyProjectOf(data, method); };
+    sources.ReportHeader = [&data] { return StrategyReportHeader(data); };
     TfrmStrategy window(data, sources, owner);
     window.resize(1100, 720);
     window.Open();
@@ -154,17 +97,6 @@ bool SaveStrategyPages(TAllData& data, QWidget* owner, const QDir& folder, const
     window.SetModified(false);
     window.close();
     return ok;
-}
-
-// The Seville example project as the build installs it.
-bool LoadSeville(TAllData& data) {
-    const std::string app = QUELTA_APP_DIR;
-    if (data.General.Load(app + "/General/Seville.gen") &&
-        data.Meteo.Load(app + "/Meteo/Seville.mtf") &&
-        data.CropPattern.Load(app + "/Pattern/Seville.pat"))
-        return true;
-    std::fprintf(stderr, "cannot load the Seville example from %s\n", app.c_str());
-    return false;
 }
 
 // The chart windows on the Seville example project as the build installs it.
@@ -264,7 +196,8 @@ int main(int argc, char** argv) {
             programFolder.path().toStdString(),
             programFolder.filePath(QStringLiteral("quelta.INI")).toStdString());
     });
-    FillProject(main.AllData());
+    if (!LoadSeville(main.AllData()))
+        return 1;
     CreateEditors(main);
     main.resize(1024, 700);
     main.show();
@@ -289,7 +222,7 @@ int main(int argc, char** argv) {
     strip.setWindowTitle(QStringLiteral("Command strip"));
     ok = Save(&strip, folder, "toolbar") && ok;
 
-    // The editors as the File menu opens them, on the project above.
+    // The editors as the File menu opens them, on the example project.
     for (auto* general : main.findChildren<TfrmGeneral*>()) {
         general->ShowEditor();
         ok = Save(general, folder, "general") && ok;
