@@ -3,10 +3,14 @@
 #include "ui/platform/pWindowMessages.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 
 TFileDialogScript::TFileDialogScript() {
     SetFileDialogs(this);
@@ -90,4 +94,27 @@ void WhenShown(QWidget* window, std::function<void()> check) {
         window->close();
     });
     timer->start();
+}
+
+bool LibreOfficeInstalled() {
+    return !QStandardPaths::findExecutable(QStringLiteral("soffice")).isEmpty();
+}
+
+std::string ConvertWithLibreOffice(const std::string& file, const std::string& format,
+                                   const std::string& outFolder) {
+    const QString out = QString::fromStdString(outFolder);
+    // A profile of its own, so a running office or another test does not hold its lock.
+    const QString profile = QUrl::fromLocalFile(out + QStringLiteral("/lo-profile")).toString();
+    QProcess office;
+    office.start(QStringLiteral("soffice"),
+                 {QStringLiteral("-env:UserInstallation=") + profile, QStringLiteral("--headless"),
+                  QStringLiteral("--convert-to"), QString::fromStdString(format),
+                  QStringLiteral("--outdir"), out, QString::fromStdString(file)});
+    if (!office.waitForFinished(180000) || office.exitCode() != 0)
+        return {};
+    const QFileInfo source(QString::fromStdString(file));
+    const QString extension = QString::fromStdString(format).section(QLatin1Char(':'), 0, 0);
+    const QString converted =
+        out + QLatin1Char('/') + source.completeBaseName() + QLatin1Char('.') + extension;
+    return QFileInfo::exists(converted) ? converted.toStdString() : std::string();
 }

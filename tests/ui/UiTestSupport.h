@@ -64,3 +64,10 @@ void ReplaceText(QLineEdit* field, const QString& text);
 // Runs check as soon as window is shown (a modal window: from inside its event loop), then
 // closes the window as the user would.
 void WhenShown(QWidget* window, std::function<void()> check);
+
+// Whether LibreOffice is installed here: the picture and RTF files are then also opened by it.
+bool LibreOfficeInstalled();
+// Converts a file with LibreOffice (headless) into outFolder, e.g. to "png" or "html"; returns
+// the converted file's path, or an empty text when the conversion failed.
+std::string ConvertWithLibreOffice(const std::string& file, const std::string& format,
+                                   const std::string& outFolder);

@@ -351,6 +351,26 @@ TEST_F(ChartSaving, AFailedSaveIsReportedAndLeavesNoFile) {
     EXPECT_EQ(dialogs.Asked().back().Proposed, dialogs.Asked().front().Proposed);
 }
 
+// The pictures open elsewhere too: LibreOffice draws each of them with the chart's red bars.
+TEST_F(ChartSaving, LibreOfficeOpensEveryPicture) {
+    if (!LibreOfficeInstalled())
+        GTEST_SKIP() << "LibreOffice is not installed";
+    for (const char* name : {"chart.wmf", "chart.emf", "chart.bmp"}) {
+        Save(dir.File(name));
+        const std::string png = ConvertWithLibreOffice(dir.File(name), "png", dir.File("office"));
+        ASSERT_FALSE(png.empty()) << name;
+        const QImage image(QString::fromStdString(png));
+        ASSERT_FALSE(image.isNull()) << name;
+        int red = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                red += c.red() > 200 && c.green() < 70 && c.blue() < 70;
+            }
+        EXPECT_GT(red, image.width() * image.height() / 100) << name;
+    }
+}
+
 // The program's own save dialog, as the user works it: another filter, a name without extension.
 TEST(ChartSaveDialog, TheChosenFiltersExtensionGoesOnTheName) {
     TTempDir dir;

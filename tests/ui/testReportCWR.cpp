@@ -10,7 +10,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTextBlock>
+#include <QTextDocument>
 #include <QTextEdit>
+#include <QTextFragment>
 #include <QToolBar>
 
 #include <gtest/gtest.h>
@@ -139,4 +141,47 @@ TEST_F(ReportCWRTest, ACancelledSaveWritesNothingAndAFailedOneSaysWhy) {
     ASSERT_EQ(messages.Messages().size(), 1u);
     EXPECT_EQ(messages.Messages()[0].Kind, TMessageKind::Error);
     EXPECT_FALSE(FileExists(dir.File("missing/folder/cwr.rtf")));
+}
+
+// LibreOffice reads the saved report: every line in order, the bold ones bold.
+TEST_F(ReportCWRTest, LibreOfficeReadsTheSavedReport) {
+    if (!LibreOfficeInstalled())
+        GTEST_SKIP() << "LibreOffice is not installed";
+    TFileDialogScript dialogs;
+    const TReportText report = {{"Irrigation Water Requirements", true},
+                                {"Latitude            :  37.25 \u00b0North", false},
+                                {"Volume (m\u00b3 * 10^3)   1234.567", false},
+                                {"Totals", true}};
+    dialogs.Answer(dir.File("cwr.rtf"));
+    WhenShown(&window, [this] { window.actSaveAs->trigger(); });
+    window.ShowReport(report);
+    // The text exactly, spaces included, from a plain-text conversion ...
+    const std::string text =
+        ConvertWithLibreOffice(dir.File("cwr.rtf"), "txt:Text (encoded):UTF8", dir.File("office"));
+    ASSERT_FALSE(text.empty());
+    std::vector<std::string> lines;
+    for (const QString& line : QString::fromUtf8(ReadBytes(text)).split(QLatin1Char('\n')))
+        if (!line.trimmed().isEmpty())
+            lines.push_back(line.trimmed().remove(QChar(0xFEFF)).toStdString());
+    ASSERT_EQ(lines.size(), report.size());
+    // ... and the emphasis from an HTML one.
+    const std::string html =
+        ConvertWithLibreOffice(dir.File("cwr.rtf"), "html", dir.File("office"));
+    ASSERT_FALSE(html.empty());
+    QTextDocument document;
+    document.setHtml(QString::fromUtf8(ReadBytes(html)));
+    std::vector<bool> bold;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        if (block.text().trimmed().isEmpty())
+            continue;
+        bool isBold = false;
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment)
+            isBold = isBold || fragment.fragment().charFormat().fontWeight() >= QFont::Bold;
+        bold.push_back(isBold);
+    }
+    ASSERT_EQ(bold.size(), report.size());
+    for (std::size_t i = 0; i < report.size(); ++i) {
+        EXPECT_EQ(lines[i], report[i].Text);
+        EXPECT_EQ(bold[i], report[i].Bold) << report[i].Text;
+    }
 }
