@@ -10,6 +10,8 @@
 #include "ui/fAbout.h"
 #include "ui/fChart.h"
 #include "ui/fCropFactor.h"
+#include "ui/fCropPattern.h"
+#include "ui/fCropPatternLine.h"
 #include "ui/fGeneral.h"
 #include "ui/fMeteo.h"
 #include "ui/fMultiChart.h"
@@ -167,6 +169,38 @@ bool SaveReportWindows(TfrmQueltaMain& main, const QDir& folder) {
     return ok;
 }
 
+// The cropping pattern editor and its crop dialog on the Seville example project.
+bool SavePatternWindows(TfrmQueltaMain& main, const QDir& folder) {
+    TAllData& data = main.AllData();
+    if (!LoadSeville(data))
+        return false;
+    bool ok = true;
+    for (auto* editor : main.findChildren<TfrmCropPattern*>()) {
+        editor->ShowEditor();
+        editor->grdCropPattern->selectRow(1);
+        ok = Save(editor, folder, "croppattern") && ok;
+        TCropPattern& pattern = data.CropPattern;
+        pattern.CurrentLine = 2;
+        {
+            TfrmCropPatternLine dialog(data, editor->DailyArea(), editor);
+            dialog.ShowLine("Edit");
+            ok = Save(&dialog, folder, "croppattern-edit-crop") && ok;
+            dialog.close();
+        }
+        pattern.AddCropLine();
+        pattern.CurrentLine = pattern.Count();
+        {
+            TfrmCropPatternLine dialog(data, editor->DailyArea(), editor);
+            dialog.ShowLine("Add");
+            ok = Save(&dialog, folder, "croppattern-add-crop") && ok;
+            dialog.close();
+        }
+        pattern.DeleteCropLine(pattern.Count());
+        editor->hide();
+    }
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -266,6 +300,7 @@ int main(int argc, char** argv) {
     ok = SaveCharts(&main, folder) && ok;
 
     ok = SaveReportWindows(main, folder) && ok;
+    ok = SavePatternWindows(main, folder) && ok;
 
     return ok && messages.ErrorCount() == 0 ? 0 : 1;
 }

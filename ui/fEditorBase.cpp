@@ -280,6 +280,14 @@ bool IsShortcutKey(const QKeyEvent* key) {
                                              key->key() == Qt::Key_X || key->key() == Qt::Key_Z);
 }
 
+bool DropsTypedKey(const QKeyEvent* key, TNumberEntry entry, const QString& fieldText) {
+    const QString typed = key->text();
+    if (typed.isEmpty() || key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
+        key->key() == Qt::Key_Escape)
+        return false; // no character: cursor keys, Delete, the dialog keys
+    return !AcceptsTypedCharacter(entry, typed.at(0).unicode(), fieldText.toStdString());
+}
+
 void SetTabOrder(std::initializer_list<QWidget*> order) {
     QWidget* previous = nullptr;
     for (QWidget* next : order) {
@@ -309,13 +317,8 @@ bool TEditorBase::eventFilter(QObject* object, QEvent* event) {
         shortcutKey = IsShortcutKey(key);
         if (!w->Number || (shortcutKey && w->ShortcutPassthrough))
             break;
-        const QString typed = key->text();
-        if (typed.isEmpty() || key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
-            key->key() == Qt::Key_Escape)
-            break; // no character: cursor keys, Delete, the dialog keys
-        const std::string text = field->property("text").toString().toStdString();
-        if (!AcceptsTypedCharacter(w->Entry, typed.at(0).unicode(), text))
-            return true; // dropped
+        if (DropsTypedKey(key, w->Entry, field->property("text").toString()))
+            return true;
         break;
     }
     case QEvent::KeyRelease:

@@ -171,6 +171,10 @@ extern const std::string kSaveChanges; // "Save changes to file?"
 // Ctrl with V, C, X or Z and no other shift key: the clipboard and undo shortcuts.
 bool IsShortcutKey(const QKeyEvent* key);
 
+// True when a key typed into a number field of the given entry kind must be dropped; keys that
+// type no character (cursor keys, Delete, Enter, Escape) always pass.
+bool DropsTypedKey(const QKeyEvent* key, TNumberEntry entry, const QString& fieldText);
+
 // The fields in the order Tab visits them.
 void SetTabOrder(std::initializer_list<QWidget*> order);
 

@@ -28,6 +28,11 @@ TUpDown::TUpDown(QLineEdit* field, int lowest, int highest, QWidget* parent)
     associate->installEventFilter(this);
 }
 
+void TUpDown::SetRange(int lowest, int highest) {
+    min = lowest;
+    max = highest;
+}
+
 void TUpDown::Step(int delta) {
     if (!isEnabled())
         return;

@@ -15,6 +15,8 @@ public:
 
     int Min() const { return min; }
     int Max() const { return max; }
+    // A new range; the field's text is left as it is.
+    void SetRange(int lowest, int highest);
     void Step(int delta);
 
     QToolButton* UpButton() const { return up; }

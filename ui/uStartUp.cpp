@@ -5,6 +5,7 @@
 #include "data/cAllData.h"
 
 #include "ui/fCropFactor.h"
+#include "ui/fCropPattern.h"
 #include "ui/fGeneral.h"
 #include "ui/fMeteo.h"
 #include "ui/fReportCWR.h"
@@ -39,6 +40,8 @@ void CreateEditors(TfrmQueltaMain& main) {
     });
     main.SetEditor(TfrmQueltaMain::TEditorSlot::CropFactor,
                    new TfrmCropFactor(main.AllData(), &main));
+    main.SetEditor(TfrmQueltaMain::TEditorSlot::CropPattern,
+                   new TfrmCropPattern(main.AllData(), &main));
 }
 
 std::unique_ptr<TfrmQueltaMain> OpenMainWindow(TSingleInstance& instance,

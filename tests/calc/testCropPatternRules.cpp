@@ -1,0 +1,180 @@
+#include "calc/uCropPatternRules.h"
+#include "core/cGuiSettings.h"
+#include "core/cUserMessages.h"
+#include "data/cAllData.h"
+#include "support/TestProject.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TCropPatternLine Crop(const std::string& file, double area, int plantingDay,
+                      std::array<int, 4> stages) {
+    TCropPatternLine line;
+    line.FileName = file;
+    line.CropFileName = file;
+    line.Description = "A crop";
+    line.Kc1 = {0.4, 0};
+    line.Kc3 = {1.15, 1.15};
+    line.Kc4 = {0.6, 0.6};
+    line.RootingDepth = 1.2;
+    line.StageLength = stages;
+    line.Area = area;
+    line.PlantingDay = plantingDay;
+    return line;
+}
+
+// Area on days first..last (1-based, inclusive), 0 elsewhere.
+TDailyArea AreaOn(int first, int last, double area) {
+    TDailyArea daily{};
+    for (int d = first; d <= last; ++d)
+        daily[d - 1] = area;
+    return daily;
+}
+
+const std::string kExceeds =
+    "The cropped area exceeds the irrigable area in the following months:\r\r";
+const std::string kClosing = "\r\rTo calculate the crop water requirements adjust the cropping "
+                             "pattern.";
+
+} // namespace
+
+TEST(CropPatternRules, GridCellsHeaderFooterAndClipboardFollowTheUnits) {
+    TGuiSettings units;
+    TCropPattern pattern;
+    pattern.AddCropLine() = Crop("C:\\QUELTA\\CROP\\MAIZE.CRP", 60, 152, {30, 40, 60, 30});
+    pattern.AddCropLine() = Crop("/home/user/Crop/Beans.udc", 12.25, 365, {20, 20, 30, 10});
+    EXPECT_EQ(PatternGridCaptions(units),
+              (std::vector<std::string>{"Crop", "area (ha)", "period (days)", "month/day",
+                                        "Description of the crop"}));
+    EXPECT_EQ(PatternGridRow(pattern.GetCropLine(1), units),
+              (std::vector<std::string>{"MAIZE.CRP", "60.0", "160", "June / 1", "A crop"}));
+    EXPECT_EQ(PatternGridRow(pattern.GetCropLine(2), units)[3], "December / 31");
+    EXPECT_EQ(PatternHeaderSections(),
+              (std::vector<std::string>{"", "Cropped", "Growing", "Planting", ""}));
+    EXPECT_EQ(PatternFooterSections(pattern, units), (std::vector<std::string>{"Total", "72.3"}));
+    EXPECT_EQ(PatternClipboardBody(pattern, units),
+              (std::vector<std::string>{
+                  "\tCropped\tGrowing\tPlanting\t\t",
+                  "Crop\tarea (ha)\tperiod (days)\tmonth/day\tDescription of the crop\t",
+                  "MAIZE.CRP\t60.0\t160\tJune / 1\tA crop\t",
+                  "Beans.udc\t12.3\t80\tDecember / 31\tA crop\t", "Total\t72.3\t"}));
+
+    units.AreaUnit = 1;
+    EXPECT_EQ(PatternGridCaptions(units)[1], "area (ac)");
+    EXPECT_EQ(PatternGridRow(pattern.GetCropLine(1), units)[1], "148.2");
+    EXPECT_EQ(FormatPatternKc(0.125), "0.13");
+}
+
+TEST(CropPatternRules, PlantingDatesStayWithinTheMonth) {
+    EXPECT_EQ(LastDayOfPlantingMonth(2), 28); // no leap years
+    EXPECT_EQ(LastDayOfPlantingMonth(4), 30);
+    EXPECT_EQ(LastDayOfPlantingMonth(0), 31); // no month chosen: January
+    EXPECT_EQ(DayInPlantingMonth(2, 30), 28);
+    EXPECT_EQ(DayInPlantingMonth(2, 0), 1);
+    EXPECT_EQ(DayInPlantingMonth(7, 31), 31);
+    EXPECT_EQ(PlantingDayOf(6, 1), 152);
+    EXPECT_EQ(PlantingDayOf(0, 15), 15);
+    EXPECT_EQ(PlantingDayOf(12, 31), 365);
+    EXPECT_EQ(PlantingDayOf(2, 31), 59);
+}
+
+TEST(CropPatternRules, TheDailyAreaComesFromTheCalculatedCropCoefficients) {
+    TAllData data;
+    LoadValidProject(data);
+    data.CropPattern.AddCropLine() = Crop("a.udc", 60, 121, {20, 30, 50, 23}); // May..August
+    data.CropPattern.AddCropLine() = Crop("b.udc", 25, 300, {30, 40, 30, 20}); // over new year
+    const TDailyArea daily = CalcPatternDailyArea(data);
+    EXPECT_EQ(daily[120 - 1], 0);
+    EXPECT_EQ(daily[121 - 1], 60);
+    EXPECT_EQ(daily[243 - 1], 60);
+    EXPECT_EQ(daily[244 - 1], 0);
+    EXPECT_EQ(daily[300 - 1], 25);
+    EXPECT_EQ(daily[365 - 1], 25);
+    EXPECT_EQ(daily[54 - 1], 25);
+    EXPECT_EQ(daily[55 - 1], 0);
+    EXPECT_GT(data.ETcTotalPenmanMonteith.GetDay(150), 0);
+    EXPECT_EQ(daily, DailyCroppedArea(data.CropPattern));
+}
+
+TEST(CropPatternRules, ANewCropOverTheIrrigableAreaIsRefusedAndKeepsItsArea) {
+    TMessageRecorder messages;
+    TGuiSettings units;
+    const TDailyArea pattern = AreaOn(121, 243, 60); // 60 ha from May to August
+    TCropPatternLine line = Crop("june.udc", 0, 0, {30, 40, 30, 20});
+    line.CropFileName.clear();
+    // Planted on 1 June for 120 days beside the 60 ha: 10 ha too much in June, July and August.
+    EXPECT_EQ(SaveCropToPattern(line, true, 50, 152, pattern, 100, units),
+              TCropRefusal::AreaExceeded);
+    ASSERT_EQ(messages.Messages().size(), 1u);
+    EXPECT_EQ(messages.Messages()[0].Kind, TMessageKind::Error);
+    EXPECT_EQ(messages.Texts()[0], kExceeds +
+                                       "June with \t10 (ha)\rJuly with \t10 (ha)\r"
+                                       "August with \t10 (ha)\r" +
+                                       kClosing);
+    EXPECT_EQ(line.Area, 50); // a crop being added keeps what was typed
+    EXPECT_EQ(line.PlantingDay, 0);
+    EXPECT_EQ(line.CropFileName, "june.udc");
+
+    // 40 ha fit exactly: equal to the irrigable area is no excess.
+    messages.Clear();
+    EXPECT_EQ(SaveCropToPattern(line, true, 40, 152, pattern, 100, units), TCropRefusal::None);
+    EXPECT_TRUE(messages.Messages().empty());
+    EXPECT_EQ(line.Area, 40);
+    EXPECT_EQ(line.PlantingDay, 152);
+}
+
+TEST(CropPatternRules, AnEditedCropIsCheckedWithoutItsOldAreaOnEveryDay) {
+    TMessageRecorder messages;
+    TGuiSettings units;
+    const TDailyArea pattern = AreaOn(1, 365, 100); // 100 ha cropped all year, 100 irrigable
+    TCropPatternLine line = Crop("crop.udc", 40, 121, {30, 40, 30, 20});
+    EXPECT_EQ(SaveCropToPattern(line, false, 45, 121, pattern, 100, units),
+              TCropRefusal::AreaExceeded);
+    EXPECT_EQ(messages.Texts()[0].substr(kExceeds.size(), 18), "May with \t5 (ha)\rJ");
+    EXPECT_EQ(line.Area, 40); // the old area and day come back
+    EXPECT_EQ(line.PlantingDay, 121);
+    // The old 40 ha come off every day, also where the crop was not before.
+    messages.Clear();
+    EXPECT_EQ(SaveCropToPattern(line, false, 40, 305, pattern, 100, units), TCropRefusal::None);
+    EXPECT_EQ(line.PlantingDay, 305);
+    // Acres: the excess is written in the area unit.
+    units.AreaUnit = 1;
+    line.PlantingDay = 121;
+    EXPECT_EQ(SaveCropToPattern(line, false, 50, 121, pattern, 100, units),
+              TCropRefusal::AreaExceeded);
+    EXPECT_NE(messages.Texts().back().find("May with \t24.7 (ac)\r"), std::string::npos);
+}
+
+TEST(CropPatternRules, ACropWithoutAreaOrCropFileIsRefusedFirst) {
+    TMessageRecorder messages;
+    TGuiSettings units;
+    const TDailyArea pattern{};
+    TCropPatternLine line = Crop("crop.udc", 0, 0, {30, 40, 30, 20});
+    EXPECT_EQ(SaveCropToPattern(line, true, 0, 10, pattern, 100, units), TCropRefusal::NoArea);
+    line.FileName.clear();
+    EXPECT_EQ(SaveCropToPattern(line, true, 20, 10, pattern, 100, units), TCropRefusal::NoCropFile);
+    EXPECT_EQ(messages.Texts(),
+              (std::vector<std::string>{"Area must be > 0", "Load a Crop Factor file first"}));
+    EXPECT_EQ(messages.Messages()[0].Kind, TMessageKind::Warning);
+    EXPECT_EQ(messages.Messages()[1].Kind, TMessageKind::Warning);
+}
+
+TEST(CropPatternRules, ASeasonOverTheYearEndWrapsToJanuary) {
+    TGuiSettings units;
+    const TAreaCheck check = CropDialogAreaCheck(TDailyArea{}, 0, 150, 300, 120, 100, units);
+    // Days 300..365 and 1..54: January, February, then October from day 300 on.
+    ASSERT_EQ(check.Months.size(), 5u);
+    EXPECT_EQ(check.Months[0].Month, 1);
+    EXPECT_EQ(check.Months[0].FirstDay, 1);
+    EXPECT_EQ(check.Months[1].Month, 2);
+    EXPECT_EQ(check.Months[2].Month, 10);
+    EXPECT_EQ(check.Months[2].FirstDay, 300);
+    EXPECT_EQ(check.Months[4].Month, 12);
+    // The last day in the field is 54.
+    const TAreaCheck lastDay = CropDialogAreaCheck(AreaOn(54, 54, 100), 0, 1, 300, 120, 100, units);
+    ASSERT_EQ(lastDay.Months.size(), 1u);
+    EXPECT_EQ(lastDay.Months[0].FirstDay, 54);
+    EXPECT_FALSE(CropDialogAreaCheck(AreaOn(55, 55, 100), 0, 1, 300, 120, 100, units).Exceeded);
+    EXPECT_EQ(CropDialogAreaCheck(TDailyArea{}, 0, 150, 300, 120, 150, units).Exceeded, false);
+}
