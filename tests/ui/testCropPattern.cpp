@@ -7,12 +7,9 @@
 #include "support/TestSupport.h"
 #include "ui/fCropPattern.h"
 #include "ui/fCropPatternLine.h"
-#include "ui/fMeteo.h"
-#include "ui/fQueltaMain.h"
 #include "ui/fToolBar.h"
 #include "ui/fUpDown.h"
 #include "ui/platform/pWindowMessages.h"
-#include "ui/uStartUp.h"
 
 #include <QAction>
 #include <QApplication>
@@ -483,51 +480,4 @@ TEST_F(CropPatternEditor, TheClipboardHoldsHeaderGridRowsAndFooter) {
               "Crop\tarea (ha)\tperiod (days)\tmonth/day\tDescription of the crop\t\r\n"
               "maize.udc\t30.0\t160\tApril / 10\tMaize\t\r\n"
               "Total\t30.0\t\r\n");
-}
-
-// The main window opens the editor only on loaded, valid general and meteo data.
-class CropPatternAction : public ::testing::Test {
-protected:
-    TTempDir dir;
-    TMessageRecorder messages;
-    TfrmQueltaMain main{[this](TGuiSettings& settings) {
-        settings.OpenProgramFolder(dir.Path(), dir.File("quelta.INI"));
-    }};
-    TAllData& data = main.AllData();
-    TfrmCropPattern* editor = nullptr;
-
-    void SetUp() override {
-        CreateEditors(main);
-        editor = main.findChild<TfrmCropPattern*>();
-        main.show();
-    }
-};
-
-TEST_F(CropPatternAction, OpensTheEditorOnlyOnLoadedAndValidData) {
-    ASSERT_NE(editor, nullptr);
-    EXPECT_TRUE(main.actCropPattern->isEnabled());
-    main.actCropPattern->trigger();
-    EXPECT_FALSE(editor->isVisible());
-    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Load a General data file or save a new "
-                                                         "General data file first"});
-    LoadValidProject(data);
-    data.CropPattern.FileName.clear();
-    main.actMeteo->trigger();
-    auto* meteo = main.findChild<TfrmMeteo*>();
-    QTableWidgetItem* cell = meteo->grdMeteo->item(4, 6);
-    const QString value = cell->text();
-    cell->setText(QString()); // a missing meteo value
-    messages.Clear();
-    main.actCropPattern->trigger();
-    EXPECT_FALSE(editor->isVisible());
-    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"One or more meteo data are missing or "
-                                                         "some values are out of range"});
-    cell->setText(value);
-    data.General.DataValid = false; // the pattern editor does not need valid general data
-    messages.Clear();
-    main.actCropPattern->trigger();
-    EXPECT_TRUE(editor->isVisible());
-    EXPECT_TRUE(messages.Messages().empty());
-    EXPECT_EQ(editor->windowTitle().toStdString(), "Cropping pattern []");
-    EXPECT_EQ(editor->parentWidget(), &main);
 }

@@ -5,6 +5,7 @@
 #include "support/TestProject.h"
 #include "support/TestSupport.h"
 #include "ui/fCropFactor.h"
+#include "ui/fCropPattern.h"
 #include "ui/fGeneral.h"
 #include "ui/fMeteo.h"
 #include "ui/fQueltaMain.h"
@@ -160,4 +161,33 @@ TEST_F(ProjectEditors, TheStrategyMenuShowsTheStrategyWindowModallyAndDestroysIt
     DeliverPostedEvents();
     EXPECT_EQ(main.findChildren<TfrmStrategy*>().size(), 0u);
     EXPECT_TRUE(messages.Texts().empty());
+}
+
+TEST_F(ProjectEditors, TheCroppingPatternOpensOnlyOnLoadedAndValidData) {
+    auto* editor = main.findChild<TfrmCropPattern*>();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(main.actCropPattern->isEnabled());
+    main.actCropPattern->trigger();
+    EXPECT_FALSE(editor->isVisible());
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Load a General data file or save a new "
+                                                         "General data file first"});
+    LoadValidProject(data);
+    data.CropPattern.FileName.clear();
+    main.actMeteo->trigger();
+    QTableWidgetItem* cell = meteo->grdMeteo->item(4, 6);
+    const QString value = cell->text();
+    cell->setText(QString()); // a missing meteo value
+    messages.Clear();
+    main.actCropPattern->trigger();
+    EXPECT_FALSE(editor->isVisible());
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"One or more meteo data are missing or "
+                                                         "some values are out of range"});
+    cell->setText(value);
+    data.General.DataValid = false; // the pattern editor does not need valid general data
+    messages.Clear();
+    main.actCropPattern->trigger();
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_TRUE(messages.Messages().empty());
+    EXPECT_EQ(editor->windowTitle().toStdString(), "Cropping pattern []");
+    EXPECT_EQ(editor->parentWidget(), &main);
 }
