@@ -481,3 +481,22 @@ TEST_F(CropPatternEditor, TheClipboardHoldsHeaderGridRowsAndFooter) {
               "maize.udc\t30.0\t160\tApril / 10\tMaize\t\r\n"
               "Total\t30.0\t\r\n");
 }
+
+TEST_F(CropPatternEditor, AcresAreShownAndTypedAfterAChangeOfUnits) {
+    AddCrop("maize.udc", "30", 4, "10");
+    data.GuiSettings.AreaUnit = 1;
+    BroadCastBoodschap(WM_REFRESH_PATTERN); // as the settings editor sends it
+    DeliverPostedEvents();
+    EXPECT_EQ(editor.grdCropPattern->horizontalHeaderItem(1)->text().toStdString(), "area (ac)");
+    EXPECT_EQ(Cell(1, 1), "74.1");
+    EXPECT_EQ(Section(editor.hdrFooter, 1), "74.1");
+    OnCropDialog([](TfrmCropPatternLine& dialog) {
+        EXPECT_EQ(dialog.lblArea->text().toStdString(), "Cropped area (ac)");
+        EXPECT_EQ(Text(dialog.edtArea), "74.1");
+        ReplaceText(dialog.edtArea, QStringLiteral("24.7"));
+        dialog.ToolBar()->SaveToPattern->trigger();
+    });
+    editor.ToolBar()->PatternLineEdit->trigger();
+    EXPECT_DOUBLE_EQ(data.CropPattern.GetCropLine(1).Area, 10);
+    EXPECT_EQ(Cell(1, 1), "24.7");
+}
