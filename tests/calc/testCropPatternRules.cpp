@@ -34,8 +34,6 @@ TDailyArea AreaOn(int first, int last, double area) {
 
 const std::string kExceeds =
     "The cropped area exceeds the irrigable area in the following months:\r\r";
-const std::string kClosing = "\r\rTo calculate the crop water requirements adjust the cropping "
-                             "pattern.";
 
 } // namespace
 
@@ -95,33 +93,6 @@ TEST(CropPatternRules, TheDailyAreaComesFromTheCalculatedCropCoefficients) {
     EXPECT_EQ(daily[55 - 1], 0);
     EXPECT_GT(data.ETcTotalPenmanMonteith.GetDay(150), 0);
     EXPECT_EQ(daily, DailyCroppedArea(data.CropPattern));
-}
-
-TEST(CropPatternRules, ANewCropOverTheIrrigableAreaIsRefusedAndKeepsItsArea) {
-    TMessageRecorder messages;
-    TGuiSettings units;
-    const TDailyArea pattern = AreaOn(121, 243, 60); // 60 ha from May to August
-    TCropPatternLine line = Crop("june.udc", 0, 0, {30, 40, 30, 20});
-    line.CropFileName.clear();
-    // Planted on 1 June for 120 days beside the 60 ha: 10 ha too much in June, July and August.
-    EXPECT_EQ(SaveCropToPattern(line, true, 50, 152, pattern, 100, units),
-              TCropRefusal::AreaExceeded);
-    ASSERT_EQ(messages.Messages().size(), 1u);
-    EXPECT_EQ(messages.Messages()[0].Kind, TMessageKind::Error);
-    EXPECT_EQ(messages.Texts()[0], kExceeds +
-                                       "June with \t10 (ha)\rJuly with \t10 (ha)\r"
-                                       "August with \t10 (ha)\r" +
-                                       kClosing);
-    EXPECT_EQ(line.Area, 50); // a crop being added keeps what was typed
-    EXPECT_EQ(line.PlantingDay, 0);
-    EXPECT_EQ(line.CropFileName, "june.udc");
-
-    // 40 ha fit exactly: equal to the irrigable area is no excess.
-    messages.Clear();
-    EXPECT_EQ(SaveCropToPattern(line, true, 40, 152, pattern, 100, units), TCropRefusal::None);
-    EXPECT_TRUE(messages.Messages().empty());
-    EXPECT_EQ(line.Area, 40);
-    EXPECT_EQ(line.PlantingDay, 152);
 }
 
 TEST(CropPatternRules, AnEditedCropIsCheckedWithoutItsOldAreaOnEveryDay) {

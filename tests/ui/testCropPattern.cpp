@@ -270,6 +270,7 @@ TEST_F(CropPatternEditor, ACropOverTheIrrigableAreaIsRefusedUntilTheDialogIsCanc
                       "To calculate the crop water requirements adjust the cropping pattern.");
         ASSERT_EQ(data.CropPattern.Count(), 2);
         EXPECT_EQ(data.CropPattern.GetCropLine(2).Area, 50); // kept while adding
+        EXPECT_EQ(data.CropPattern.GetCropLine(2).PlantingDay, 0);
         // The excess is forgotten: a second click is checked and refused again.
         dialog.ToolBar()->SaveToPattern->trigger();
         EXPECT_EQ(messages.Messages().size(), 2u);
@@ -277,7 +278,7 @@ TEST_F(CropPatternEditor, ACropOverTheIrrigableAreaIsRefusedUntilTheDialogIsCanc
     EXPECT_EQ(data.CropPattern.Count(), 1);
     EXPECT_EQ(Section(editor.hdrFooter, 1), "60.0");
 
-    // 40 ha fit.
+    // 40 ha fit: a cropped area equal to the irrigable area is no excess.
     messages.Clear();
     AddCrop("june.udc", "40", 6, "1");
     EXPECT_TRUE(messages.Messages().empty());
