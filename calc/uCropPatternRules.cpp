@@ -83,27 +83,31 @@ int PlantingDayOf(int month, int day) {
     return DayOfYear(month < 1 ? 1 : month, DayInPlantingMonth(month, day));
 }
 
-TAreaCheck CropDialogAreaCheck(const TDailyArea& patternArea, double oldArea, double newArea,
-                               int plantingDay, int growingPeriod, double irrigableArea,
+TDailyArea DailyAreaWithoutLine(const TDailyArea& patternArea, const TCropPattern& pattern,
+                                int line) {
+    TDailyArea others = patternArea;
+    for (int day = 1; day <= kDaysInYear; ++day)
+        others[day - 1] -= pattern.CroppedAreaOfLine(line, day, 1);
+    return others;
+}
+
+TAreaCheck CropDialogAreaCheck(const TDailyArea& otherCrops, double newArea, int plantingDay,
+                               int growingPeriod, double irrigableArea,
                                const TGuiSettings& settings) {
-    TDailyArea newCrop{};
+    TDailyArea area = otherCrops;
     for (int k = 0; k < std::min(growingPeriod, kDaysInYear); ++k)
-        newCrop[(plantingDay - 1 + k + kDaysInYear) % kDaysInYear] = newArea;
-    TDailyArea area{};
-    // The old area comes off every day, also those the crop did not occupy before.
-    for (int d = 0; d < kDaysInYear; ++d)
-        area[d] = patternArea[d] - oldArea + newCrop[d];
+        area[(plantingDay - 1 + k + kDaysInYear) % kDaysInYear] += newArea;
     return AreaCheckOfDailyArea(area, irrigableArea, settings);
 }
 
 TCropRefusal SaveCropToPattern(TCropPatternLine& line, bool adding, double area, int plantingDay,
-                               const TDailyArea& patternArea, double irrigableArea,
+                               const TDailyArea& otherCrops, double irrigableArea,
                                const TGuiSettings& settings) {
     const double oldArea = adding ? 0 : line.Area;
     const int oldDay = line.PlantingDay;
     line.Area = area;
     line.PlantingDay = plantingDay;
-    const TAreaCheck check = CropDialogAreaCheck(patternArea, oldArea, line.Area, line.PlantingDay,
+    const TAreaCheck check = CropDialogAreaCheck(otherCrops, line.Area, line.PlantingDay,
                                                  line.GrowingPeriod(), irrigableArea, settings);
     if (check.Exceeded) {
         line.PlantingDay = oldDay;

@@ -43,10 +43,15 @@ int LastDayOfPlantingMonth(int month);
 int DayInPlantingMonth(int month, int day);
 int PlantingDayOf(int month, int day);
 
-// The check of a crop the dialog saves: the pattern's daily area with oldArea taken off every day
-// and newArea added over the crop's growing days from plantingDay (wrapping past day 365).
-TAreaCheck CropDialogAreaCheck(const TDailyArea& patternArea, double oldArea, double newArea,
-                               int plantingDay, int growingPeriod, double irrigableArea,
+// The daily area of the other crops while line (1-based) is edited: its own area comes off the
+// days it occupies, and only those, so moving a crop is checked against what is really there.
+TDailyArea DailyAreaWithoutLine(const TDailyArea& patternArea, const TCropPattern& pattern,
+                                int line);
+
+// The check of a crop the dialog saves: the other crops' daily area with newArea added over the
+// crop's growing days from plantingDay (wrapping past day 365).
+TAreaCheck CropDialogAreaCheck(const TDailyArea& otherCrops, double newArea, int plantingDay,
+                               int growingPeriod, double irrigableArea,
                                const TGuiSettings& settings);
 
 enum class TCropRefusal { None, NoArea, NoCropFile, AreaExceeded };
@@ -56,7 +61,7 @@ enum class TCropRefusal { None, NoArea, NoCropFile, AreaExceeded };
 // is being added. The line takes its crop file as CropFileName. A refused crop is told to the
 // user (area 0, no crop file, or the months the area is exceeded).
 TCropRefusal SaveCropToPattern(TCropPatternLine& line, bool adding, double area, int plantingDay,
-                               const TDailyArea& patternArea, double irrigableArea,
+                               const TDailyArea& otherCrops, double irrigableArea,
                                const TGuiSettings& settings);
 
 extern const std::string kTooManyCrops; // "You can't load more than 40 crops into a pattern"

@@ -238,8 +238,8 @@ std::vector<std::string> TfrmCropPattern::ClipboardBody() {
     return PatternClipboardBody(Data().CropPattern, Units());
 }
 
-bool TfrmCropPattern::RunCropDialog(const std::string& mode) {
-    TfrmCropPatternLine dialog(Data(), dailyArea, this);
+bool TfrmCropPattern::RunCropDialog(const std::string& mode, const TDailyArea& otherCrops) {
+    TfrmCropPatternLine dialog(Data(), otherCrops, this);
     return dialog.ShowFormModal(mode);
 }
 
@@ -251,7 +251,7 @@ void TfrmCropPattern::AddCrop() {
     }
     pattern.AddCropLine();
     pattern.CurrentLine = pattern.Count();
-    if (RunCropDialog("Add")) {
+    if (RunCropDialog("Add", dailyArea)) {
         ShowRecordAndCaption();
         SetModified(true);
     } else {
@@ -267,7 +267,7 @@ void TfrmCropPattern::EditCrop() {
     pattern.CurrentLine = row;
     // The dialog works on the line itself; a cancelled edit leaves the crop as it was.
     const TCropPatternLine before = pattern.GetCropLine(row);
-    if (RunCropDialog("Edit")) {
+    if (RunCropDialog("Edit", DailyAreaWithoutLine(dailyArea, pattern, row))) {
         ShowRecordAndCaption();
         SetModified(true);
     } else {

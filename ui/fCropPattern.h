@@ -45,5 +45,6 @@ private:
     void ShowFooter();
     void UpdateCropActions();
     // Runs the crop dialog on line CurrentLine; true when the crop was saved to the pattern.
-    bool RunCropDialog(const std::string& mode);
+    // otherCrops: the daily area the crop is checked against (without the edited crop).
+    bool RunCropDialog(const std::string& mode, const TDailyArea& otherCrops);
 };

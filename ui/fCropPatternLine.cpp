@@ -43,7 +43,7 @@ QLineEdit* MakeEdit(const char* name, bool readOnly) {
 } // namespace
 
 TfrmCropPatternLine::TfrmCropPatternLine(TAllData& d, const TDailyArea& area, QWidget* owner)
-    : QDialog(owner), data(d), patternArea(area),
+    : QDialog(owner), data(d), otherCrops(area),
       line(d.CropPattern.GetCropLine(d.CropPattern.CurrentLine)) {
     setObjectName(QStringLiteral("TfrmCropPatternLine"));
     setWindowTitle(QStringLiteral("Add crop to pattern"));
@@ -166,7 +166,7 @@ void TfrmCropPatternLine::SaveToPattern() {
         data.GuiSettings.ParseValue(QuantityKind::Area, EntryNumber(edtArea->text().toStdString()));
     const int plantingDay = PlantingDayOf(cbxMonth->currentIndex() + 1, edtDay->text().toInt());
     const bool adding = !mode.empty() && mode[0] == 'A';
-    if (SaveCropToPattern(line, adding, area, plantingDay, patternArea, data.General.IrrigableArea,
+    if (SaveCropToPattern(line, adding, area, plantingDay, otherCrops, data.General.IrrigableArea,
                           data.GuiSettings) == TCropRefusal::None)
         accept();
 }

@@ -21,8 +21,8 @@ class TUpDown;
 class TfrmCropPatternLine : public QDialog {
     Q_OBJECT
 public:
-    // patternArea: the editor's daily cropped area of the pattern as shown.
-    TfrmCropPatternLine(TAllData& data, const TDailyArea& patternArea, QWidget* owner);
+    // otherCrops: the daily cropped area of the pattern without the crop the dialog edits.
+    TfrmCropPatternLine(TAllData& data, const TDailyArea& otherCrops, QWidget* owner);
 
     // Shows the line with the mode word ("Add" or "Edit") and runs the dialog modally; true when
     // the crop was saved to the pattern.
@@ -49,7 +49,7 @@ protected:
 
 private:
     TAllData& data;
-    const TDailyArea& patternArea;
+    const TDailyArea& otherCrops;
     TCropPatternLine& line;
     TfrmToolBar* toolBar;
     std::string mode;

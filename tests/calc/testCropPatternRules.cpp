@@ -95,24 +95,41 @@ TEST(CropPatternRules, TheDailyAreaComesFromTheCalculatedCropCoefficients) {
     EXPECT_EQ(daily, DailyCroppedArea(data.CropPattern));
 }
 
-TEST(CropPatternRules, AnEditedCropIsCheckedWithoutItsOldAreaOnEveryDay) {
+TEST(CropPatternRules, AnEditedCropIsCheckedAgainstTheOtherCropsOnly) {
     TMessageRecorder messages;
     TGuiSettings units;
-    const TDailyArea pattern = AreaOn(1, 365, 100); // 100 ha cropped all year, 100 irrigable
-    TCropPatternLine line = Crop("crop.udc", 40, 121, {30, 40, 30, 20});
-    EXPECT_EQ(SaveCropToPattern(line, false, 45, 121, pattern, 100, units),
+    // 60 ha of other crops all year and the edited crop's 40 ha from 1 May, 100 ha irrigable.
+    TCropPattern pattern;
+    pattern.AddCropLine() = Crop("other.udc", 60, 1, {100, 100, 100, 65});
+    pattern.AddCropLine() = Crop("crop.udc", 40, 121, {30, 40, 30, 20});
+    TAllData data;
+    LoadValidProject(data);
+    data.CropPattern = pattern;
+    const TDailyArea all = CalcPatternDailyArea(data);
+    EXPECT_EQ(all[150 - 1], 100);
+    const TDailyArea others = DailyAreaWithoutLine(all, data.CropPattern, 2);
+    EXPECT_EQ(others, AreaOn(1, 365, 60));
+
+    TCropPatternLine line = data.CropPattern.GetCropLine(2);
+    EXPECT_EQ(SaveCropToPattern(line, false, 45, 121, others, 100, units),
               TCropRefusal::AreaExceeded);
     EXPECT_EQ(messages.Texts()[0].substr(kExceeds.size(), 18), "May with \t5 (ha)\rJ");
     EXPECT_EQ(line.Area, 40); // the old area and day come back
     EXPECT_EQ(line.PlantingDay, 121);
-    // The old 40 ha come off every day, also where the crop was not before.
     messages.Clear();
-    EXPECT_EQ(SaveCropToPattern(line, false, 40, 305, pattern, 100, units), TCropRefusal::None);
+    EXPECT_EQ(SaveCropToPattern(line, false, 40, 305, others, 100, units), TCropRefusal::None);
     EXPECT_EQ(line.PlantingDay, 305);
+    // Moved into a season already full: refused, though its old days would have room.
+    TDailyArea fullInWinter = others;
+    for (int d = 305; d <= 365; ++d)
+        fullInWinter[d - 1] = 80;
+    line.PlantingDay = 121;
+    EXPECT_EQ(SaveCropToPattern(line, false, 40, 305, fullInWinter, 100, units),
+              TCropRefusal::AreaExceeded);
+    EXPECT_NE(messages.Texts().back().find("November with \t20 (ha)\r"), std::string::npos);
     // Acres: the excess is written in the area unit.
     units.AreaUnit = 1;
-    line.PlantingDay = 121;
-    EXPECT_EQ(SaveCropToPattern(line, false, 50, 121, pattern, 100, units),
+    EXPECT_EQ(SaveCropToPattern(line, false, 50, 121, others, 100, units),
               TCropRefusal::AreaExceeded);
     EXPECT_NE(messages.Texts().back().find("May with \t24.7 (ac)\r"), std::string::npos);
 }
@@ -133,7 +150,7 @@ TEST(CropPatternRules, ACropWithoutAreaOrCropFileIsRefusedFirst) {
 
 TEST(CropPatternRules, ASeasonOverTheYearEndWrapsToJanuary) {
     TGuiSettings units;
-    const TAreaCheck check = CropDialogAreaCheck(TDailyArea{}, 0, 150, 300, 120, 100, units);
+    const TAreaCheck check = CropDialogAreaCheck(TDailyArea{}, 150, 300, 120, 100, units);
     // Days 300..365 and 1..54: January, February, then October from day 300 on.
     ASSERT_EQ(check.Months.size(), 5u);
     EXPECT_EQ(check.Months[0].Month, 1);
@@ -143,9 +160,9 @@ TEST(CropPatternRules, ASeasonOverTheYearEndWrapsToJanuary) {
     EXPECT_EQ(check.Months[2].FirstDay, 300);
     EXPECT_EQ(check.Months[4].Month, 12);
     // The last day in the field is 54.
-    const TAreaCheck lastDay = CropDialogAreaCheck(AreaOn(54, 54, 100), 0, 1, 300, 120, 100, units);
+    const TAreaCheck lastDay = CropDialogAreaCheck(AreaOn(54, 54, 100), 1, 300, 120, 100, units);
     ASSERT_EQ(lastDay.Months.size(), 1u);
     EXPECT_EQ(lastDay.Months[0].FirstDay, 54);
-    EXPECT_FALSE(CropDialogAreaCheck(AreaOn(55, 55, 100), 0, 1, 300, 120, 100, units).Exceeded);
-    EXPECT_EQ(CropDialogAreaCheck(TDailyArea{}, 0, 150, 300, 120, 150, units).Exceeded, false);
+    EXPECT_FALSE(CropDialogAreaCheck(AreaOn(55, 55, 100), 1, 300, 120, 100, units).Exceeded);
+    EXPECT_EQ(CropDialogAreaCheck(TDailyArea{}, 150, 300, 120, 150, units).Exceeded, false);
 }
