@@ -177,7 +177,9 @@ std::string EmfFileBytes(const TPixelImage& image) {
     eof.U32(16);
     eof.U32(20);
 
-    constexpr std::uint32_t headerSize = 88;
+    // The header with both extensions (no pixel format, no OpenGL, the device in micrometres):
+    // some readers refuse the short 88-byte form.
+    constexpr std::uint32_t headerSize = 108;
     TBytes b;
     b.U32(1); // EMR_HEADER
     b.U32(headerSize);
@@ -197,8 +199,14 @@ std::string EmfFileBytes(const TPixelImage& image) {
     // Reference device: a 1920 x 1080 screen at 96 dpi, in pixels and millimetres.
     b.I32(1920);
     b.I32(1080);
-    b.I32(508);
-    b.I32(286);
+    constexpr int deviceMillimetres[2] = {508, 286};
+    b.I32(deviceMillimetres[0]);
+    b.I32(deviceMillimetres[1]);
+    b.U32(0); // cbPixelFormat
+    b.U32(0); // offPixelFormat
+    b.U32(0); // bOpenGL
+    b.I32(deviceMillimetres[0] * 1000);
+    b.I32(deviceMillimetres[1] * 1000);
     b.Append(stretch.out);
     b.Append(eof.out);
     return b.out;

@@ -77,6 +77,11 @@ TEST(PictureFiles, EnhancedMetafileIsConsistent) {
     EXPECT_EQ(U32(emf, 0), 1u);           // header record first
     EXPECT_EQ(U32(emf, 40), 0x464D4520u); // " EMF"
     EXPECT_EQ(U32(emf, 48), emf.size());  // total bytes
+    // The full header: no pixel format, no OpenGL, the reference device in mm and in um.
+    EXPECT_EQ(U32(emf, 4), 108u);
+    EXPECT_EQ(U32(emf, 88) + U32(emf, 92) + U32(emf, 96), 0u);
+    EXPECT_EQ(U32(emf, 100), 1000 * U32(emf, 80));
+    EXPECT_EQ(U32(emf, 104), 1000 * U32(emf, 84));
     std::size_t at = 0;
     std::vector<std::uint32_t> types;
     while (at < emf.size()) {
@@ -90,9 +95,9 @@ TEST(PictureFiles, EnhancedMetafileIsConsistent) {
     EXPECT_EQ(types, (std::vector<std::uint32_t>{1, 81, 14})); // header, stretch-DIB, end
     EXPECT_EQ(U32(emf, 52), types.size());
     // The stretch record's bitmap header sits where its offset says.
-    EXPECT_EQ(U32(emf, 88 + 48), 80u);
-    EXPECT_EQ(U32(emf, 88 + 80), 40u);
-    EXPECT_EQ(U32(emf, 88 + 80 + 4), 3u);
+    EXPECT_EQ(U32(emf, 108 + 48), 80u);
+    EXPECT_EQ(U32(emf, 108 + 80), 40u);
+    EXPECT_EQ(U32(emf, 108 + 80 + 4), 3u);
 }
 
 TEST(PictureFiles, EmptyPictureIsRefused) {

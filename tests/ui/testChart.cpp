@@ -302,7 +302,7 @@ TEST_F(ChartSaving, EveryKindIsAValidFileOfItsKind) {
     EXPECT_EQ(LittleEndian32(wmf, 0), 0x9AC6CDD7u);
 
     const std::string emf = Save(dir.File("chart.EMF"));
-    ASSERT_GT(emf.size(), 88u);
+    ASSERT_GT(emf.size(), 108u);
     EXPECT_EQ(LittleEndian32(emf, 0), 1u);
     EXPECT_EQ(emf.substr(40, 4), " EMF");
     EXPECT_EQ(LittleEndian32(emf, 48), emf.size()); // the header's count of the file's bytes
