@@ -184,7 +184,8 @@ QWidget* TfrmReportData::BuildTableArea() {
     });
 
     // The marker strip, the header bar, the grid and the totals line scroll sideways together
-    // under one scroll bar; each leaves room on the right for the grid's vertical scroll bar.
+    // under one scroll bar; each leaves room on the right while the grid shows a vertical scroll
+    // bar.
     pnlMarker = new QWidget;
     lblMarker = new QLabel(pnlMarker);
     lblMarker->setObjectName(QStringLiteral("lblMarker"));
@@ -205,7 +206,7 @@ QWidget* TfrmReportData::BuildTableArea() {
             MarkSection(section);
     });
     grdTable = MakeGrid("grdTable");
-    grdTable->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    grdTable->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     grdTotals = MakeGrid("grdTotals");
     grdTotals->setObjectName(QStringLiteral("grdTotals"));
     grdTotals->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -235,9 +236,10 @@ QWidget* TfrmReportData::BuildTableArea() {
         PlaceMarker();
     });
 
-    auto* area = new QFrame;
-    area->setFrameShape(QFrame::StyledPanel);
-    auto* column = new QVBoxLayout(area);
+    pnlTable = new QFrame;
+    pnlTable->setFrameShape(QFrame::StyledPanel);
+    pnlTable->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    auto* column = new QVBoxLayout(pnlTable);
     column->setContentsMargins(1, 1, 1, 1);
     column->setSpacing(0);
     const int barWidth = grdTable->verticalScrollBar()->sizeHint().width();
@@ -247,18 +249,28 @@ QWidget* TfrmReportData::BuildTableArea() {
         auto* line = new QHBoxLayout;
         line->setSpacing(0);
         line->addWidget(part, 1);
-        if (part != grdTable)
-            line->addSpacing(barWidth);
+        if (part != grdTable) {
+            auto* room = new QWidget;
+            room->setFixedWidth(barWidth);
+            room->hide();
+            line->addWidget(room);
+            barRoom.push_back(room);
+        }
         column->addLayout(line, part == grdTable ? 1 : 0);
     }
     column->addStretch(0); // what a short table leaves, so its totals line stays under it
+    connect(grdTable->verticalScrollBar(), &QScrollBar::rangeChanged, this, [this](int, int max) {
+        for (QWidget* room : barRoom)
+            room->setVisible(max > 0);
+        FitTableWidth();
+    });
 
     auto* widget = new QWidget;
     auto* layout = new QVBoxLayout(widget);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(tabTables);
-    layout->addWidget(area, 1);
+    layout->addWidget(pnlTable, 1, Qt::AlignLeft);
     return widget;
 }
 
@@ -451,6 +463,16 @@ void TfrmReportData::SizeColumns() {
         grdTable->setColumnWidth(c, columnWidths[c]);
         grdTotals->setColumnWidth(c, columnWidths[c]);
     }
+    FitTableWidth();
+}
+
+void TfrmReportData::FitTableWidth() {
+    int width = 0;
+    for (int w : columnWidths)
+        width += w;
+    if (grdTable->verticalScrollBar()->maximum() > 0)
+        width += grdTable->verticalScrollBar()->sizeHint().width();
+    pnlTable->setMaximumWidth(width + 2 * pnlTable->frameWidth() + 2); // + the layout's margins
 }
 
 std::pair<int, int> TfrmReportData::ColumnsOfSection(int section) const {

@@ -90,6 +90,8 @@ private:
     std::array<int, kReportTableCount> markedSection{1, 1, 1, 1, 1, 1};
     QStandardItemModel* headerModel;
     QWidget* pnlMarker;
+    QFrame* pnlTable;              // as wide as the table, so no blank sheet beside a narrow one
+    std::vector<QWidget*> barRoom; // beside the header and totals while the grid has a scroll bar
     QGridLayout* infoLayout;
     std::vector<int> columnWidths;
 
@@ -103,6 +105,7 @@ private:
     void DisplayHeader();
     void DisplayInfo();
     void SizeColumns();
+    void FitTableWidth();
     void MarkSection(int section);
     void PlaceMarker();
     // The grid columns a header section stands over: the last section takes the rest.
