@@ -8,6 +8,7 @@
 #include <memory>
 
 class QComboBox;
+class QFrame;
 class QGridLayout;
 class QHeaderView;
 class QLabel;
