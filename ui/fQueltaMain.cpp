@@ -47,7 +47,7 @@ QLabel* ValueLabel(const char* name) {
     bold.setBold(true);
     label->setFont(bold);
     label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    label->setFixedWidth(260);
+    label->setFixedWidth(400); // a usual description fits; a longer one is elided, in full as a tip
     label->setMinimumHeight(label->fontMetrics().height() + 8);
     label->setAutoFillBackground(true);
     label->setBackgroundRole(QPalette::Base);

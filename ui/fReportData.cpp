@@ -238,7 +238,6 @@ QWidget* TfrmReportData::BuildTableArea() {
 
     pnlTable = new QFrame;
     pnlTable->setFrameShape(QFrame::StyledPanel);
-    pnlTable->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     auto* column = new QVBoxLayout(pnlTable);
     column->setContentsMargins(1, 1, 1, 1);
     column->setSpacing(0);
@@ -270,7 +269,10 @@ QWidget* TfrmReportData::BuildTableArea() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(tabTables);
-    layout->addWidget(pnlTable, 1, Qt::AlignLeft);
+    auto* row = new QHBoxLayout;
+    row->addWidget(pnlTable, 1);
+    row->addStretch(0); // what a narrow table leaves
+    layout->addLayout(row, 1);
     return widget;
 }
 
