@@ -207,6 +207,7 @@ QWidget* TfrmReportData::BuildTableArea() {
     });
     grdTable = MakeGrid("grdTable");
     grdTable->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    grdTable->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     grdTotals = MakeGrid("grdTotals");
     grdTotals->setObjectName(QStringLiteral("grdTotals"));
     grdTotals->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -248,7 +249,7 @@ QWidget* TfrmReportData::BuildTableArea() {
         auto* line = new QHBoxLayout;
         line->setSpacing(0);
         line->addWidget(part, 1);
-        if (part != grdTable) {
+        if (part != grdTable && part != sbrTable) {
             auto* room = new QWidget;
             room->setFixedWidth(barWidth);
             room->hide();
@@ -257,7 +258,6 @@ QWidget* TfrmReportData::BuildTableArea() {
         }
         column->addLayout(line, part == grdTable ? 1 : 0);
     }
-    column->addStretch(0); // what a short table leaves, so its totals line stays under it
     connect(grdTable->verticalScrollBar(), &QScrollBar::rangeChanged, this, [this](int, int max) {
         for (QWidget* room : barRoom)
             room->setVisible(max > 0);
@@ -272,7 +272,9 @@ QWidget* TfrmReportData::BuildTableArea() {
     auto* row = new QHBoxLayout;
     row->addWidget(pnlTable, 1);
     row->addStretch(0); // what a narrow table leaves
-    layout->addLayout(row, 1);
+    // The frame hugs a short table, its totals line right under it; a long one scrolls.
+    layout->addLayout(row, 0);
+    layout->addStretch(1);
     return widget;
 }
 
@@ -426,6 +428,7 @@ void TfrmReportData::DisplayTable() {
     }
     SizeColumns();
     grdTable->setMaximumHeight(t.Rows() * grdTable->verticalHeader()->defaultSectionSize() + 2);
+    grdTable->updateGeometry();
     DisplayHeader();
     DisplayInfo();
     grdTable->setUpdatesEnabled(true);

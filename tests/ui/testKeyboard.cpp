@@ -41,7 +41,7 @@ std::vector<QWidget*> TabChain(QWidget* window) {
     return chain;
 }
 
-// Fields are read group by group; within a group, row by row from the left.
+// Fields are read group by group; within a group from the top, each row from the left.
 QWidget* Group(QWidget* w) {
     for (QWidget* p = w->parentWidget(); p; p = p->parentWidget())
         if (qobject_cast<QGroupBox*>(p) || p->isWindow())
@@ -73,7 +73,10 @@ std::vector<std::string> OutOfOrder(QWidget* window) {
         const QRect rb(b->mapTo(window, QPoint(0, 0)), b->size());
         const bool sameRow = std::abs(ra.center().y() - rb.center().y()) <
                              std::min(ra.height(), rb.height()) / 2 + 1;
-        const bool next = sameRow ? rb.left() > ra.left() : rb.center().y() > ra.center().y();
+        // Down a form, along a row, or on to a field further right (the Kc fields along their
+        // curve); never back up and to the left.
+        const bool next = sameRow ? rb.left() > ra.left()
+                                  : rb.center().y() > ra.center().y() || rb.left() > ra.right();
         if (!next)
             faults.push_back("against reading order: " + pair.toStdString());
     }
