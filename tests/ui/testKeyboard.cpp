@@ -8,6 +8,8 @@
 #include "ui/fAbout.h"
 #include "ui/fChart.h"
 #include "ui/fCropFactor.h"
+#include "ui/fCropPattern.h"
+#include "ui/fCropPatternLine.h"
 #include "ui/fGeneral.h"
 #include "ui/fMeteo.h"
 #include "ui/fMultiChart.h"
@@ -89,33 +91,34 @@ struct TKeyboardCase {
     bool Dialog; // Escape closes it
 };
 
+// A data editor as the File menu shows it.
+template <class T>
+std::unique_ptr<QWidget> Editor(TAllData& data) {
+    auto editor = std::make_unique<T>(data, nullptr);
+    editor->ShowEditor();
+    return editor;
+}
+
 template <class T, class... A>
 std::unique_ptr<QWidget> Make(A&&... args) {
     return std::make_unique<T>(std::forward<A>(args)...);
 }
 
 const TKeyboardCase kWindows[] = {
-    {"general",
+    {"general", [](TAllData& d, TfrmReportCWR&) { return Editor<TfrmGeneral>(d); }, false},
+    {"meteo", [](TAllData& d, TfrmReportCWR&) { return Editor<TfrmMeteo>(d); }, false},
+    {"crop factor", [](TAllData& d, TfrmReportCWR&) { return Editor<TfrmCropFactor>(d); }, false},
+    {"cropping pattern", [](TAllData& d, TfrmReportCWR&) { return Editor<TfrmCropPattern>(d); },
+     false},
+    {"crop dialog",
      [](TAllData& d, TfrmReportCWR&) {
-         auto w = std::make_unique<TfrmGeneral>(d, nullptr);
-         w->ShowEditor();
+         static const TDailyArea noOtherCrops{};
+         d.CropPattern.CurrentLine = 1;
+         auto w = std::make_unique<TfrmCropPatternLine>(d, noOtherCrops, nullptr);
+         w->ShowLine("Edit");
          return std::unique_ptr<QWidget>(std::move(w));
      },
-     false},
-    {"meteo",
-     [](TAllData& d, TfrmReportCWR&) {
-         auto w = std::make_unique<TfrmMeteo>(d, nullptr);
-         w->ShowEditor();
-         return std::unique_ptr<QWidget>(std::move(w));
-     },
-     false},
-    {"crop factor",
-     [](TAllData& d, TfrmReportCWR&) {
-         auto w = std::make_unique<TfrmCropFactor>(d, nullptr);
-         w->ShowEditor();
-         return std::unique_ptr<QWidget>(std::move(w));
-     },
-     false},
+     true},
     {"settings",
      [](TAllData& d, TfrmReportCWR&) { return Make<TfrmSettings>(d.GuiSettings, nullptr); }, true},
     {"about", [](TAllData&, TfrmReportCWR&) { return Make<TfrmAbout>(nullptr); }, true},
