@@ -152,6 +152,7 @@ void TfrmCropPattern::BuildFields() {
     kc->addWidget(edtKcPermanent, 1, 1);
     for (QLineEdit* field : {edtKcFallow, edtKcPermanent})
         field->setFixedWidth(70);
+    kc->setHorizontalSpacing(12); // the long caption must not touch its field
     kc->setColumnStretch(2, 1);
     layout->addLayout(kc);
 }
