@@ -347,7 +347,11 @@ void TfrmGeneral::ShowRecord() {
     edtFixedpercent->setEnabled(g.UseFixedPercent);
     ckbxCNM->setEnabled(cbxCalcPer->currentText() == QStringLiteral("Day"));
     showing = false;
-    ApplyCalculationPeriodRule();
+    // Showing changes nothing stored: the fields are not read back (in other units their
+    // rounded values would alter the record) and the record is not marked as changed.
+    ApplyCurveNumberRule();
+    ColourRanges();
+    ApplyPeriodKind();
     RefreshRangeHint();
 }
 
@@ -399,15 +403,19 @@ void TfrmGeneral::ApplyPeriodKind() {
     Units().SetPeriodKind(cbxCalcPer->currentIndex() + 1);
 }
 
-void TfrmGeneral::ApplyCalculationPeriodRule() {
-    if (showing)
-        return;
+void TfrmGeneral::ApplyCurveNumberRule() {
     const bool daily = cbxCalcPer->currentText() == QStringLiteral("Day");
     ckbxCNM->setEnabled(daily);
     Data().General.SetCurveNumberOffered(daily);
     const bool choices = ckbxCNM->isEnabled() && ckbxCNM->isChecked();
     EnableCurveNumberChoices(choices);
     Data().General.SetUseCurveNumber(ckbxCNM->isChecked());
+}
+
+void TfrmGeneral::ApplyCalculationPeriodRule() {
+    if (showing)
+        return;
+    ApplyCurveNumberRule();
     SetModified(true);
     StoreAndNotify();
 }

@@ -54,6 +54,8 @@ private:
 
     void BuildFields();
     void ApplyCalculationPeriodRule();
+    // The curve number choices the calculation period allows; the record's flags follow them.
+    void ApplyCurveNumberRule();
     void ShowCurveNumber();
     void EnableCurveNumberChoices(bool enabled);
     void ColourRanges();
