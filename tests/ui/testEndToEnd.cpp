@@ -7,6 +7,7 @@
 #include "core/cNumberFormat.h"
 #include "data/cStrategy.h"
 #include "ui/fChart.h"
+#include "ui/fCropPattern.h"
 #include "ui/fGeneral.h"
 #include "ui/fMeteo.h"
 #include "ui/fReportCWR.h"
@@ -123,19 +124,20 @@ class TypicalRequest : public EndToEnd {
 protected:
     TfrmGeneral* general = nullptr;
     TfrmMeteo* meteo = nullptr;
+    TfrmCropPattern* pattern = nullptr;
 
     void SetUp() override {
         EndToEnd::SetUp();
         general = main.findChild<TfrmGeneral*>();
         meteo = main.findChild<TfrmMeteo*>();
+        pattern = main.findChild<TfrmCropPattern*>();
     }
 
     void OpenSevilleProject() {
         OpenInEditor(main.actGeneral, general, File("General/Seville.gen"));
         OpenInEditor(main.actMeteo, meteo, File("Meteo/Seville.mtf"));
-        // The cropping pattern has no editor yet: the record reads its file.
-        ASSERT_TRUE(data.CropPattern.Load(File("Pattern/Seville.pat")));
-        main.RefreshDataStatus();
+        OpenInEditor(main.actCropPattern, pattern, File("Pattern/Seville.pat"));
+        EXPECT_EQ(pattern->grdCropPattern->item(0, 0)->text().toStdString(), "Maize.crp");
         EXPECT_EQ(main.lblCountry->text().toStdString(), "Spain");
         EXPECT_FALSE(general->Modified());
         EXPECT_FALSE(meteo->Modified());
