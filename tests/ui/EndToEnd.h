@@ -82,7 +82,8 @@ protected:
     void OpenInEditor(QAction* menuItem, TEditorBase* editor, const std::string& fileName);
     // Save As in editor under fileName; true when the file was written.
     bool SaveAs(TEditorBase* editor, const std::string& fileName);
-    // Opens "Reports / Graphs" > "Report" and runs check on the report window.
+    // Opens menu, picks item and runs check on the modal window T it shows (the report,
+    // strategy and settings windows).
     template <class T>
     bool FromMenu(QMenu* menu, QAction* item, const std::function<void(T&)>& check) {
         return RunModal<T>(
