@@ -5,6 +5,9 @@
 #include "core/cYearData.h"
 #include "data/cAllData.h"
 
+#include "core/cError.h"
+
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 
@@ -45,6 +48,7 @@ void BuildKcCurve(TCropPatternLine& line, double kc1, const TStageCoefficients& 
 }
 
 void CalcLine(TAllData& allData, TCropPatternLine& line, const TYearData& et0, TYearSum& total) {
+    CheckCropSeason(line);
     const int p = line.PlantingDay;
     const int season = line.GrowingPeriod();
     const TMeteo& meteo = allData.Meteo;
@@ -87,6 +91,17 @@ void FillNonIrrigated(TCropPattern& pattern, const TYearData& et0) {
 
 } // namespace
 
+void CheckCropSeason(const TCropPatternLine& line) {
+    const auto& stages = line.StageLength;
+    const bool stagesFit = std::all_of(stages.begin(), stages.end(),
+                                       [](int days) { return days >= 0 && days <= kDaysInYear; }) &&
+                           line.GrowingPeriod() <= kDaysInYear;
+    if (!stagesFit || line.PlantingDay < 1 || line.PlantingDay > kDaysInYear)
+        throw TCalcError("The crop " + line.CropName() +
+                         " needs a planting day from 1 to 365 and a growing period of at most "
+                         "365 days");
+}
+
 TKcIniCoefficients KcIniCoefficients(int applInterval) {
     // The table is in increasing order, so on a tie the first (shorter) interval stays.
     const TIntervalCoefficients* nearest = &kKcIniTable[0];
@@ -101,7 +116,9 @@ double CalcKcIni(TAllData& allData, const TYearData* et0, const TCropFactor& cro
         CalcET0(allData);
         et0 = &allData.ET0PenmanMonteith;
     }
-    const int l1 = crop.StageLength[0];
+    // A file may hold any stage length or start; the mean never reaches past a year.
+    const int l1 = std::min(crop.StageLength[0], kDaysInYear);
+    startDay = std::clamp(startDay, 1, kDaysInYear);
     double et = et0->GetDay(1);
     if (l1 > 0) {
         double sum = 0;

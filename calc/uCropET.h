@@ -8,8 +8,13 @@
 
 class TAllData;
 class TCropFactor;
+class TCropPatternLine;
 class TYearData;
 class TYearSum;
+
+// Raises TCalcError unless the crop's planting day lies in 1..365 and its stages, none negative,
+// add up to at most 365 days: a crop curve outside that would leave the year's series.
+void CheckCropSeason(const TCropPatternLine& line);
 
 // Coefficients of Kc,1 = a - b ET + c ET^2 for an interval between applications. Only 2, 4, 7,
 // 10 and 20 days are defined; another interval takes the nearest of these, a tie the shorter.

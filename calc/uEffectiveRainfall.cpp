@@ -1,5 +1,6 @@
 #include "calc/uEffectiveRainfall.h"
 
+#include "calc/uCropET.h"
 #include "calc/uCurveNumber.h"
 #include "core/cCalendar.h"
 #include "core/cYearData.h"
@@ -26,6 +27,7 @@ struct TCropMonths {
 };
 
 TCropMonths CropMonths(const TCropPatternLine& crop, const TYearData& rain) {
+    CheckCropSeason(crop);
     const int planting = crop.PlantingDay;
     const int harvest = WrapDay(planting + crop.GrowingPeriod() - 1);
     const int plantingMonth = MonthOfDay(planting);

@@ -50,6 +50,9 @@ std::string GeneralRangeHint(TGeneralField field, const TGuiSettings& units) {
 
 bool TGeneralRangeCheck::Valid(TGeneralField field) const {
     switch (field) {
+    case TGeneralField::Degrees:
+    case TGeneralField::Minutes:
+        return Latitude;
     case TGeneralField::Altitude:
         return Altitude;
     case TGeneralField::GrossArea:
@@ -69,6 +72,9 @@ bool TGeneralRangeCheck::Valid(TGeneralField field) const {
 // inclusive for the depth, as users have always been allowed to enter.
 TGeneralRangeCheck CheckGeneralRanges(const TGeneral& g) {
     TGeneralRangeCheck check;
+    const int degrees = LatitudeDegrees(g.Latitude), minutes = LatitudeMinutes(g.Latitude);
+    check.Latitude = degrees >= 0 && degrees <= kMaxLatitudeDegrees && minutes >= 0 &&
+                     minutes <= kMaxLatitudeMinutes;
     check.Altitude = g.Altitude >= -500 && g.Altitude <= 4500;
     check.GrossArea = g.GrossArea > 0 && g.GrossArea <= kMaxArea;
     check.IrrigableArea =
@@ -88,10 +94,20 @@ double LatitudeFromEntry(int degrees, int minutes) {
     return TextToNumber(entry);
 }
 
+// A file may hold any number there; one no field could show (NaN, infinity, huge) shows as -1,
+// which the range check refuses.
+bool LatitudeShowable(double latitude) {
+    return std::fabs(latitude) < 1000;
+}
+
 int LatitudeDegrees(double latitude) {
+    if (!LatitudeShowable(latitude))
+        return -1;
     return static_cast<int>(std::trunc(latitude));
 }
 
 int LatitudeMinutes(double latitude) {
+    if (!LatitudeShowable(latitude))
+        return -1;
     return static_cast<int>(std::lround((latitude - std::trunc(latitude)) * 100));
 }

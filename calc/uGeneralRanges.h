@@ -21,15 +21,17 @@ enum class TGeneralField {
 // The hint shown while field has the focus.
 std::string GeneralRangeHint(TGeneralField field, const TGuiSettings& units);
 
-// Which stored (metric) values are out of range. Degrees and minutes are kept in range by entry.
+// Which stored (metric) values are out of range. Degrees and minutes are kept in range by entry;
+// a file may still bring any latitude.
 struct TGeneralRangeCheck {
+    bool Latitude = true; // degrees 0..66, minutes 0..59
     bool Altitude = true;
     bool GrossArea = true;
     bool IrrigableArea = true; // also false when it exceeds the gross area
     bool Depth = true;
     bool FixedPercent = true;
     bool AllValid() const {
-        return Altitude && GrossArea && IrrigableArea && Depth && FixedPercent;
+        return Latitude && Altitude && GrossArea && IrrigableArea && Depth && FixedPercent;
     }
     bool Valid(TGeneralField field) const;
 };

@@ -81,7 +81,7 @@ void StoreMeteoGridTexts(TMeteo& meteo, const TGuiSettings& units, const TMeteoG
             } catch (const TQueltaError&) {
                 continue; // not a number yet: the record keeps its value
             }
-            const double shown = TextToNumber(MeteoCellText(meteo, units, period, c));
+            const double shown = ShownNumber(MeteoCellText(meteo, units, period, c));
             if (typed != shown)
                 series[c - 1]->SetPeriod(period, length,
                                          units.ParseValue(MeteoColumnKind(c), typed));

@@ -7,6 +7,7 @@
 #include "data/cAllData.h"
 
 #include <algorithm>
+#include <cmath>
 
 int MeteoColumnKind(int column) {
     switch (column) {
@@ -24,8 +25,8 @@ int MeteoColumnKind(int column) {
 
 bool MeteoValueOutOfRange(int column, double value, double tmin, double rhMean,
                           double maxSunshine) {
-    if (value < 0)
-        return true; // pasted text can bring a minus into any column
+    if (!std::isfinite(value) || value < 0)
+        return true; // pasted text can bring a minus into any column, a file NaN or infinity
     switch (column) {
     case MeteoColumn::Tmin:
         return value < 0 || value > 55;
@@ -73,7 +74,7 @@ void ValidateMeteoRecord(TAllData& data) {
     auto shown = [&](int row, int column) {
         const int kind = MeteoColumnKind(column);
         const double value = series[column - 1]->GetPeriod(row, length);
-        return units.ParseValue(kind, TextToNumber(units.FormatValue(kind, value)));
+        return units.ParseValue(kind, ShownNumber(units.FormatValue(kind, value)));
     };
     meteo.DataValid = true;
     for (int row = 1; row <= rows && meteo.DataValid; ++row) {

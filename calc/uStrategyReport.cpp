@@ -126,7 +126,7 @@ bool WriteStrategyReport(const TStrategyReportHeader& header, const TStrategyRep
         report.AddLine("Conclusions of this strategy");
         const std::string& dfSust = texts.DFsustainable;
         const std::string& dfAverage = texts.DFAverage;
-        const double difference = TextToNumber(dfSust) - TextToNumber(dfAverage);
+        const double difference = ShownNumber(dfSust) - ShownNumber(dfAverage);
         report.AddLine("DFsustainable - DFaverage = " + dfSust + " - " + dfAverage + " = " +
                        FormatGeneral(difference));
         const std::string yearUnit = h[2] == "(m3/month)" ? "(m3/year)" : "(acrft/year)";

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cctype>
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
@@ -41,9 +42,52 @@ private:
     int fd;
 };
 
+std::function<int(std::size_t)> saveStepHook;
+
+// "<target>.tmp<pid>_<n>": the pid tells whether the save that made it can still be running.
+constexpr const char* kTemporaryMark = ".tmp";
+
 std::string TemporaryNameFor(const std::string& path) {
     static std::atomic<unsigned> counter{0};
-    return path + ".tmp" + std::to_string(::getpid()) + "_" + std::to_string(counter++);
+    return path + kTemporaryMark + std::to_string(::getpid()) + "_" + std::to_string(counter++);
+}
+
+// The pid in a temporary name of ours for target name, or 0 when entry is no such name.
+long PidOfTemporary(const std::string& entry, const std::string& name) {
+    const std::string prefix = name + kTemporaryMark;
+    if (entry.compare(0, prefix.size(), prefix) != 0)
+        return 0;
+    const std::string rest = entry.substr(prefix.size());
+    const auto cut = rest.find('_');
+    const auto isDigits = [](const std::string& t) {
+        return !t.empty() && t.size() < 10 &&
+               std::all_of(t.begin(), t.end(), [](unsigned char c) { return std::isdigit(c); });
+    };
+    if (cut == std::string::npos || !isDigits(rest.substr(0, cut)) ||
+        !isDigits(rest.substr(cut + 1)))
+        return 0;
+    return std::stol(rest.substr(0, cut));
+}
+
+// Temporary files of this target left by saves whose process no longer runs.
+void RemoveStaleTemporaries(const std::string& path) {
+    const std::filesystem::path target(path);
+    const std::string name = target.filename().string();
+    const std::filesystem::path folder =
+        target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
+         it.increment(ec)) {
+        const long pid = PidOfTemporary(it->path().filename().string(), name);
+        const bool running = pid > 0 && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
+        if (pid > 0 && !running && it->is_regular_file(ec))
+            std::filesystem::remove(it->path(), ec);
+    }
+}
+
+// What the test hook says about this step of a save; 0 goes on.
+int SaveStep(std::size_t bytesDone) {
+    return saveStepHook ? saveStepHook(bytesDone) : 0;
 }
 
 } // namespace
@@ -96,6 +140,13 @@ void SaveFileAtomically(const std::string& path, const std::string& bytes) {
     TDescriptor fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode));
     if (fd.Get() < 0)
         throw TFileError("Cannot create file \"" + path + "\". " + Reason());
+    const auto step = [&](std::size_t done) {
+        if (const int error = SaveStep(done)) {
+            errno = error;
+            fail("Cannot write file");
+        }
+    };
+    step(0);
     std::size_t done = 0;
     while (done < bytes.size()) {
         const std::size_t chunk = std::min(kBufferSize, bytes.size() - done);
@@ -106,13 +157,20 @@ void SaveFileAtomically(const std::string& path, const std::string& bytes) {
             fail("Cannot write file");
         }
         done += static_cast<std::size_t>(n);
+        step(done);
     }
     if (::fsync(fd.Get()) != 0)
         fail("Cannot write file");
     if (::close(fd.Release()) != 0)
         fail("Cannot write file");
+    step(done);
     if (::rename(temp.c_str(), path.c_str()) != 0)
         fail("Cannot create file");
+    RemoveStaleTemporaries(path);
+}
+
+void SetSaveStepHook(std::function<int(std::size_t bytesDone)> hook) {
+    saveStepHook = std::move(hook);
 }
 
 std::string FileNamePart(const std::string& path) {

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <string_view>
 
 namespace {
@@ -52,10 +53,8 @@ char DecimalSeparator() {
 }
 
 std::string FormatFixed(double value, int decimals) {
-    if (std::isnan(value))
-        return "NAN";
-    if (std::isinf(value))
-        return value < 0 ? "-INF" : "INF";
+    if (!std::isfinite(value))
+        return kNoNumber;
     decimals = std::max(decimals, 0);
     // value = 0.<digits> * 10^exponent after rounding at the wanted decimal.
     std::string digits;
@@ -105,10 +104,8 @@ std::string FormatFixed(double value, int decimals) {
 }
 
 std::string FormatGeneral(double value) {
-    if (std::isnan(value))
-        return "NAN";
-    if (std::isinf(value))
-        return value < 0 ? "-INF" : "INF";
+    if (!std::isfinite(value))
+        return kNoNumber;
     if (value == 0)
         return "0";
     TDecimal d = ToDecimal(value);
@@ -182,4 +179,8 @@ int TextToInt(const std::string& text) {
     if (t.empty() || ec != std::errc() || end != t.data() + t.size())
         throw TConversionError("'" + text + "' is not a valid integer value");
     return value;
+}
+
+double ShownNumber(const std::string& text) {
+    return text == kNoNumber ? std::numeric_limits<double>::quiet_NaN() : TextToNumber(text);
 }

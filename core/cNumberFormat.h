@@ -8,6 +8,10 @@
 void SetDecimalSeparator(char separator);
 char DecimalSeparator();
 
+// What a table, report or field shows for a value that is no number (NaN or an infinity, which
+// only a damaged file or an overflowing computation brings): the empty-value dash of the tables.
+inline constexpr const char* kNoNumber = "-";
+
 // Fixed-point text with the given number of decimals, rounded half away from zero on the
 // value's 15 significant digits (0.125 -> "0.13", 1.005 -> "1.01"); no sign on a zero result.
 std::string FormatFixed(double value, int decimals);
@@ -18,3 +22,6 @@ std::string FormatGeneral(double value);
 // anything else that is not a number raises TConversionError.
 double TextToNumber(const std::string& text);
 int TextToInt(const std::string& text);
+// The number of a text FormatFixed or FormatGeneral wrote, for values read back as shown:
+// kNoNumber reads as NaN (which every range check refuses), anything else as TextToNumber.
+double ShownNumber(const std::string& text);

@@ -3,12 +3,17 @@
 #include "core/cRecordFile.h"
 #include "core/cValueStream.h"
 
+#include <algorithm>
+#include <climits>
+
 namespace {
 constexpr int kCurrentVersion = 1;
 }
 
 int TCropFactor::GrowingPeriod() const {
-    return StageLength[0] + StageLength[1] + StageLength[2] + StageLength[3];
+    // Stage lengths come from files unchecked: their sum must not overflow.
+    const long long total = 0LL + StageLength[0] + StageLength[1] + StageLength[2] + StageLength[3];
+    return static_cast<int>(std::clamp<long long>(total, INT_MIN, INT_MAX));
 }
 
 void TCropFactor::Clear() {

@@ -434,6 +434,8 @@ void TfrmGeneral::ShowCurveNumber() {
 
 void TfrmGeneral::ColourRanges() {
     const TGeneralRangeCheck check = CheckGeneralRanges(Data().General);
+    Colour(edtLatiDegrees, check.Latitude);
+    Colour(edtLatiMinutes, check.Latitude);
     Colour(edtAlti, check.Altitude);
     Colour(edtTot_Area, check.GrossArea);
     Colour(edtS_Area, check.IrrigableArea);
