@@ -83,24 +83,28 @@ TEST(RecordFiles, DamagedBytesAreRefusedAndLeaveTheRecordAsItWas) {
         kind.Save(path, 1);
         const std::string full = ReadBytes(path);
         const std::string held = SavedAndLoaded(kind, path, 0);
-        const auto refused = [&](const std::string& bytes, const std::string& text) {
+        // Held() writes the whole record: once after the cuts (no refused read changes it)
+        // rather than after each, which would cost seconds under the sanitizers.
+        const auto refused = [&](const std::string& bytes, const std::string& text, bool check) {
             TMessageRecorder messages;
             EXPECT_FALSE(kind.Read(bytes));
             EXPECT_EQ(messages.Texts(),
                       std::vector<std::string>{"Error in procedure ReadData: " + text});
-            EXPECT_EQ(kind.Held(), held);
+            if (check) {
+                EXPECT_EQ(kind.Held(), held);
+            }
         };
         // Cut at every byte, the empty file included.
         for (std::size_t cut = 0; cut < full.size(); ++cut)
-            refused(full.substr(0, cut), "Stream read error");
+            refused(full.substr(0, cut), "Stream read error", cut + 1 == full.size());
         // A float where the version is due; a text whose length claims 2 GB.
-        refused("\x05" + full.substr(1), "Invalid property value");
+        refused("\x05" + full.substr(1), "Invalid property value", true);
         if (!kind.SomeText.empty()) {
             std::string huge = full;
             const auto at = huge.find(kind.SomeText) - 2;
             ASSERT_EQ(huge[at], '\x06');
             huge.replace(at, 2, "\x0c\xff\xff\xff\x7f");
-            refused(huge, "Stream read error");
+            refused(huge, "Stream read error", true);
         }
     }
 }
