@@ -26,7 +26,8 @@ std::string FloatBytes(double v) {
 }
 
 double ReadBack(double v) {
-    TValueReader r(FloatBytes(v));
+    const std::string bytes = FloatBytes(v); // the reader only views its bytes
+    TValueReader r(bytes);
     return r.ReadFloat();
 }
 
