@@ -272,6 +272,9 @@ double LatitudeRadians(const TGeneral& general) {
 }
 
 double CalcMaxSunshine(const TGeneral& general, int day) {
+    if (day > kDaysInYear)
+        day -= kDaysInYear;
+    day = std::clamp(day, 1, kDaysInYear);
     const double tanLatitude = std::tan(LatitudeRadians(general));
     return kHoursPerRadian * Sunset(tanLatitude, SunOfDays()[day]).angle;
 }

@@ -14,7 +14,8 @@ class TGeneral;
 // TCalcError; the days computed before it stay in the series.
 void CalcET0(TAllData& allData);
 
-// Maximum possible sunshine hours N of a day 1..365 at the site's latitude and hemisphere.
+// Maximum possible sunshine hours N of a day 1..365 at the site's latitude and hemisphere. A day
+// past the year's end is wrapped once into the next year (the middle of week 53 is day 367).
 double CalcMaxSunshine(const TGeneral& general, int day);
 
 // The pieces above, for the meteo editor and for checking them one by one.

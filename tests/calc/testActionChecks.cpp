@@ -1,5 +1,6 @@
 #include "calc/uActionChecks.h"
 #include "calc/uMeteoRanges.h"
+#include "calc/uReferenceET.h"
 #include "core/cUserMessages.h"
 #include "data/cAllData.h"
 #include "support/TestProject.h"
@@ -126,6 +127,12 @@ TEST(MeteoRanges, TheSunshineDayOfARowFollowsTheGeneralPeriod) {
     EXPECT_EQ(SunshineDay("Month", 1, 0), 15);
     EXPECT_EQ(SunshineDay("Month", 3, 0), 74);
     EXPECT_EQ(SunshineDay("10 days", 2, 10), 16);
+    // Week 53's middle lies in the next year: its sunshine is that of 2 January.
+    EXPECT_EQ(SunshineDay("Week", 53, 7), 367);
+    TGeneral site;
+    site.Latitude = 37.25;
+    site.Hemisphere = "North";
+    EXPECT_EQ(CalcMaxSunshine(site, 367), CalcMaxSunshine(site, 2));
 }
 
 TEST_F(ActionChecks, TheRecordCheckReadsValuesAsShownAndChecksSunshineAndWindHeight) {
