@@ -1,5 +1,7 @@
 #include "support/TestProject.h"
 
+#include "calc/uCurveNumber.h"
+
 #include "data/cAllData.h"
 
 void LoadValidProject(TAllData& data) {
@@ -33,4 +35,12 @@ void LoadValidProject(TAllData& data) {
     m.WindRatio.Fill(2);
 
     data.CropPattern.FileName = "/data/Pattern/delta.pat";
+}
+
+bool LoadSevilleExample(TAllData& data, const std::string& programFolder) {
+    const bool loaded = data.General.Load(programFolder + "/General/Seville.gen") &&
+                        data.Meteo.Load(programFolder + "/Meteo/Seville.mtf") &&
+                        data.CropPattern.Load(programFolder + "/Pattern/Seville.pat");
+    SetDerivedGeneralValues(data.General);
+    return loaded;
 }

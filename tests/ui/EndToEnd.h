@@ -7,6 +7,7 @@
 
 #include "core/cUserMessages.h"
 #include "data/cAllData.h"
+#include "support/TestProject.h"
 #include "support/TestSupport.h"
 #include "ui/fQueltaMain.h"
 

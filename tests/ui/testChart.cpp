@@ -7,6 +7,7 @@
 #include "core/cUserMessages.h"
 #include "data/cAllData.h"
 #include "support/ReportTestProject.h"
+#include "support/TestProject.h"
 #include "support/TestSupport.h"
 #include "ui/fChart.h"
 #include "ui/fMultiChart.h"
@@ -46,11 +47,7 @@ struct SevilleReport {
     TAllData data;
     TReportModel model{data};
     SevilleReport() {
-        const std::string app = std::string(QUELTA_BINARY_DIR) + "/app/";
-        EXPECT_TRUE(data.General.Load(app + "General/Seville.gen"));
-        EXPECT_TRUE(data.Meteo.Load(app + "Meteo/Seville.mtf"));
-        EXPECT_TRUE(data.CropPattern.Load(app + "Pattern/Seville.pat"));
-        SetDerivedGeneralValues(data.General);
+        EXPECT_TRUE(LoadSevilleExample(data, std::string(QUELTA_BINARY_DIR) + "/app"));
         model.OpenReport();
     }
     TChartInput Chart(K table, int column = 1) {

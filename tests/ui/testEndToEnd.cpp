@@ -99,10 +99,7 @@ struct TSevilleModel {
     TAllData data;
     TReportModel model{data};
     explicit TSevilleModel(const std::string& folder, int units = 0) {
-        EXPECT_TRUE(data.General.Load(folder + "/General/Seville.gen"));
-        EXPECT_TRUE(data.Meteo.Load(folder + "/Meteo/Seville.mtf"));
-        EXPECT_TRUE(data.CropPattern.Load(folder + "/Pattern/Seville.pat"));
-        SetDerivedGeneralValues(data.General);
+        EXPECT_TRUE(LoadSevilleExample(data, folder));
         TGuiSettings& s = data.GuiSettings;
         s.LengthUnit = s.AreaUnit = s.VelocityUnit = s.TemperatureUnit = s.PrecipitationUnit =
             s.VolumeUnit = units;
