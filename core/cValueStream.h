@@ -54,6 +54,8 @@ private:
 class TValueReader {
 public:
     explicit TValueReader(std::string_view bytes) : data(bytes) {}
+    // The reader only views its bytes: a temporary string would be gone before the first read.
+    explicit TValueReader(std::string&&) = delete;
 
     std::int32_t ReadInteger();
     double ReadFloat();

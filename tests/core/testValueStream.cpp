@@ -92,7 +92,8 @@ TEST(ValueStream, FloatsAcceptEveryIntegerTag) {
 }
 
 TEST(ValueStream, IntegerRefusesFloatAndInt64Tags) {
-    TValueReader r1(FloatBytes(1.0));
+    const std::string floatBytes = FloatBytes(1.0);
+    TValueReader r1(floatBytes);
     EXPECT_THROW(
         {
             try {
@@ -103,7 +104,8 @@ TEST(ValueStream, IntegerRefusesFloatAndInt64Tags) {
             }
         },
         TStreamError);
-    TValueReader r2(Bytes({19, 1, 0, 0, 0, 0, 0, 0, 0}));
+    const std::string int64Bytes = Bytes({19, 1, 0, 0, 0, 0, 0, 0, 0});
+    TValueReader r2(int64Bytes);
     EXPECT_THROW(r2.ReadInteger(), TStreamError);
 }
 
@@ -128,13 +130,15 @@ TEST(ValueStream, StringTagsFollowLengthAndCharacters) {
 
 TEST(ValueStream, SingleByteTextIsWindows1252) {
     // "Córdoba" as written by an older version, and the euro sign from the 0x80 row.
-    TValueReader r(Bytes({6, 7, 'C', 0xF3, 'r', 'd', 'o', 'b', 'a', 12, 1, 0, 0, 0, 0x80}));
+    const std::string bytes = Bytes({6, 7, 'C', 0xF3, 'r', 'd', 'o', 'b', 'a', 12, 1, 0, 0, 0, 0x80});
+    TValueReader r(bytes);
     EXPECT_EQ(r.ReadString(), "C\xC3\xB3rdoba");
     EXPECT_EQ(r.ReadString(), "\xE2\x82\xAC");
 }
 
 TEST(ValueStream, WideStringIsUtf16) {
-    TValueReader r(Bytes({18, 2, 0, 0, 0, 'N', 0, 0xF1, 0}));
+    const std::string bytes = Bytes({18, 2, 0, 0, 0, 'N', 0, 0xF1, 0});
+    TValueReader r(bytes);
     EXPECT_EQ(r.ReadString(), "N\xC3\xB1");
 }
 
@@ -145,7 +149,8 @@ TEST(ValueStream, BooleansAndLists) {
     w.WriteListBegin();
     w.WriteListEnd();
     EXPECT_EQ(w.Bytes(), Bytes({9, 8, 1, 0}));
-    TValueReader r(w.Bytes() + Bytes({2, 1}));
+    const std::string bytes = w.Bytes() + Bytes({2, 1});
+    TValueReader r(bytes);
     EXPECT_TRUE(r.ReadBoolean());
     EXPECT_FALSE(r.ReadBoolean());
     r.ReadListBegin();
@@ -154,7 +159,8 @@ TEST(ValueStream, BooleansAndLists) {
     // Any tag other than 9 reads as false, and only the tag is taken.
     EXPECT_FALSE(r.ReadBoolean());
     EXPECT_EQ(r.Remaining(), 1u);
-    TValueReader bad(Bytes({2, 0}));
+    const std::string notAList = Bytes({2, 0});
+    TValueReader bad(notAList);
     EXPECT_THROW(bad.ReadListBegin(), TStreamError);
 }
 
@@ -178,8 +184,10 @@ TEST(ValueStream, ReadingPastTheEndIsAStreamReadError) {
 
 TEST(ValueStream, HugeLengthFieldsAreRefusedBeforeAnyAllocation) {
     // A long string claiming 2 GB in a few bytes of file.
-    TValueReader r1(Bytes({12, 0xFF, 0xFF, 0xFF, 0x7F, 'x'}));
+    const std::string longString = Bytes({12, 0xFF, 0xFF, 0xFF, 0x7F, 'x'});
+    TValueReader r1(longString);
     EXPECT_THROW(r1.ReadString(), TStreamError);
-    TValueReader r2(Bytes({18, 0xFF, 0xFF, 0xFF, 0xFF, 'x', 0}));
+    const std::string wideString = Bytes({18, 0xFF, 0xFF, 0xFF, 0xFF, 'x', 0});
+    TValueReader r2(wideString);
     EXPECT_THROW(r2.ReadString(), TStreamError);
 }
