@@ -2,8 +2,10 @@
 
 #include "core/cNumberFormat.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <string_view>
 
 namespace {
 
@@ -103,6 +105,31 @@ const std::vector<std::string>& FieldApplMethods() {
         return result;
     }();
     return lines;
+}
+
+TFieldApplMethodsShown FieldApplMethodsShown() {
+    // The stored lines space their numbers for a proportional font; in a fixed font they are
+    // ragged. Shown, the name takes the longest name's width, and each header section ends where
+    // its column's numbers end.
+    std::size_t nameWidth = 0;
+    for (const auto& method : FieldApplMethodTable())
+        nameWidth = std::max(nameWidth, std::string_view(method.Name).size());
+    const std::size_t deviationEnd = nameWidth + 3 + 4;
+    const std::size_t gap = 13; // "Ra for F = 10%" over a 4-character number, 3 blanks before it
+    TFieldApplMethodsShown shown;
+    shown.Header = "application method";
+    const auto sectionEndingAt = [&shown](const std::string& section, std::size_t end) {
+        shown.Header += std::string(end - section.size() - shown.Header.size(), ' ') + section;
+    };
+    sectionEndingAt("stand.dev.", deviationEnd);
+    sectionEndingAt("Ra for F = 10%", deviationEnd + gap + 4);
+    for (const auto& method : FieldApplMethodTable()) {
+        std::string line = method.Name;
+        line += std::string(nameWidth + 3 - line.size(), ' ');
+        shown.Lines.push_back(line + TableNumber(method.StandardDeviation, 2) + Blanks(gap) +
+                              TableNumber(method.Ra, 2));
+    }
+    return shown;
 }
 
 const std::vector<std::string>& UniformityClassNames() {

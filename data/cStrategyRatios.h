@@ -17,6 +17,14 @@ struct TFieldApplMethod {
 // The twelve field application methods in choice order, and their choice lines.
 const std::vector<TFieldApplMethod>& FieldApplMethodTable();
 const std::vector<std::string>& FieldApplMethods();
+// The choice as a window shows it in a fixed font, in the same order: the methods with their
+// numbers in columns, and the header "application method", "stand.dev.", "Ra for F = 10%" over
+// those columns. What is stored is always the choice line above.
+struct TFieldApplMethodsShown {
+    std::string Header;
+    std::vector<std::string> Lines;
+};
+TFieldApplMethodsShown FieldApplMethodsShown();
 // The five uniformity classes ("very good" .. "very poor") and their choice lines.
 const std::vector<std::string>& UniformityClassNames();
 const std::vector<std::string>& UniformityClasses();

@@ -18,6 +18,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -202,16 +203,24 @@ QWidget* TfrmStrategy::BuildSoilPage() {
     conveyanceGrid->addWidget(new QLabel(QStringLiteral("Conveyance Ratio")), 2, 0);
     conveyanceGrid->addWidget(edtConveyRatio, 2, 1, Qt::AlignLeft);
 
-    cbxFieldApplMethod = Choice("cbxFieldApplMethod", FieldApplMethods());
+    const TFieldApplMethodsShown methods = FieldApplMethodsShown();
+    cbxFieldApplMethod = Choice("cbxFieldApplMethod", methods.Lines);
     QFont fixed(QStringLiteral("Monospace"));
     fixed.setStyleHint(QFont::TypeWriter);
-    cbxFieldApplMethod->setFont(fixed); // the lines line up their standard deviations
+    cbxFieldApplMethod->setFont(fixed); // the numbers stand in columns under the header
+    auto* methodHeader = new QLabel(Q(methods.Header));
+    methodHeader->setObjectName(QStringLiteral("lblFieldApplHeader"));
+    methodHeader->setFont(fixed);
+    // The choice draws its text inside its frame; the header starts where that text starts.
+    methodHeader->setIndent(
+        cbxFieldApplMethod->style()->pixelMetric(QStyle::PM_ComboBoxFrameWidth) + 4);
     edtRaRatio = NumberField("edtRaRatio");
     auto* methodGroup = new QGroupBox(QStringLiteral(" Field Application Method "));
     auto* methodGrid = new QGridLayout(methodGroup);
-    methodGrid->addWidget(cbxFieldApplMethod, 0, 0, 1, 2);
-    methodGrid->addWidget(new QLabel(QStringLiteral("Ra ratio")), 1, 0);
-    methodGrid->addWidget(edtRaRatio, 1, 1, Qt::AlignLeft);
+    methodGrid->addWidget(methodHeader, 0, 0, 1, 2);
+    methodGrid->addWidget(cbxFieldApplMethod, 1, 0, 1, 2);
+    methodGrid->addWidget(new QLabel(QStringLiteral("Ra ratio")), 2, 0);
+    methodGrid->addWidget(edtRaRatio, 2, 1, Qt::AlignLeft);
 
     auto* layout = new QGridLayout(page);
     layout->addWidget(soilGroup, 0, 0);

@@ -14,6 +14,19 @@ TEST(StrategyRatios, ChoiceLinesAreExact) {
                               std::string(14, ' ') + "0.95");
     EXPECT_EQ(methods[10],
               "Drip irrigation" + std::string(42, ' ') + "0.10" + std::string(14, ' ') + "0.90");
+    // Shown in a fixed font, every method's numbers stand in the header sections' columns.
+    const TFieldApplMethodsShown shown = FieldApplMethodsShown();
+    ASSERT_EQ(shown.Lines.size(), methods.size());
+    EXPECT_EQ(shown.Header.find("application method"), 0u);
+    const std::size_t deviationEnd = shown.Header.find("stand.dev.") + 10;
+    EXPECT_EQ(shown.Header.substr(shown.Header.size() - 14), "Ra for F = 10%");
+    for (std::size_t i = 0; i < methods.size(); ++i) {
+        const std::string& line = shown.Lines[i];
+        ASSERT_EQ(line.size(), shown.Header.size()) << line;
+        EXPECT_EQ(line.substr(0, line.find("  ")), methods[i].substr(0, methods[i].find("  ")));
+        EXPECT_EQ(line.substr(deviationEnd - 4, 4), methods[i].substr(methods[i].size() - 22, 4));
+        EXPECT_EQ(line.substr(line.size() - 4), methods[i].substr(methods[i].size() - 4));
+    }
 
     EXPECT_EQ(UniformityClasses()[0], "very good      0.1");
     EXPECT_EQ(UniformityClasses()[3], "poor              0.4");

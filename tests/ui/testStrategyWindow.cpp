@@ -202,6 +202,10 @@ TEST_F(StrategyWindowTest, FieldApplicationMethodProposesRa) {
     Choose(w->cbxFieldApplMethod, basin);
     EXPECT_TRUE(messages.Messages().empty());
     EXPECT_EQ(w->edtRaRatio->text(), QStringLiteral("0.95"));
+    // The choice shows its numbers in columns; the strategy keeps the method's own line.
+    EXPECT_TRUE(
+        w->cbxFieldApplMethod->currentText().endsWith(QStringLiteral("0.00             0.95")));
+    EXPECT_EQ(data.Strategy.FieldApplMethod, FieldApplMethods()[basin]);
 
     w->edtRaRatio->selectAll();
     TypeText(w->edtRaRatio, QStringLiteral("0.80"));
