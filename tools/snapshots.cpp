@@ -47,7 +47,10 @@ namespace {
 
 bool Save(QWidget* window, const QDir& folder, const char* name) {
     window->show();
-    QApplication::processEvents();
+    // A layout change settles level by level, one posted request per parent: let every level
+    // have its turn, as a running event loop would, before the picture is taken.
+    for (int pass = 0; pass < 5; ++pass)
+        QApplication::processEvents();
     const QString path = folder.filePath(QString::fromUtf8(name) + QStringLiteral(".png"));
     if (!window->grab().save(path)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
