@@ -1,7 +1,5 @@
 #include "calc/uCalculate.h"
-#include "core/cGuiSettings.h"
 #include "data/cAllData.h"
-#include "data/cAreaCheck.h"
 
 #include <gtest/gtest.h>
 
@@ -49,9 +47,6 @@ TEST(KcIni, DefinedIntervalsAndTheNearestForOthers) {
     };
     EXPECT_NEAR(kc1(7, 5), 0.471825, 1e-12);
     EXPECT_EQ(kc1(2, 0), 1.13817);
-    EXPECT_EQ(KcIniCoefficients(4).b, 0.10882);
-    EXPECT_EQ(KcIniCoefficients(10).c, 0.005227);
-    EXPECT_EQ(KcIniCoefficients(20).a, 0.511);
     // Other intervals: the nearest defined one, a tie taking the shorter.
     const std::pair<int, int> nearest[] = {{0, 2},  {3, 2},   {5, 4},   {6, 7},    {8, 7},
                                            {9, 10}, {15, 10}, {16, 20}, {365, 20}, {-4, 2}};
@@ -190,16 +185,4 @@ TEST(CropETc, OneCropOfThreeLeavesTheOthersAtZero) {
         EXPECT_EQ(pattern.ETFallow.GetDay(d), data->ET0PenmanMonteith.GetDay(d) * 0.3);
         EXPECT_EQ(pattern.ETPermanent.GetDay(d), 0);
     }
-}
-
-TEST(CropETc, AreaCheckOfComputedCurves) {
-    auto data = Project();
-    AddCrop(*data, 60, 121, {5, 10, 10, 6}); // May 1 to May 31
-    AddCrop(*data, 60, 121, {5, 10, 10, 6});
-    CalcAllCropsETc(*data, data->ET0PenmanMonteith, data->ETcTotalPenmanMonteith);
-    TGuiSettings acres;
-    acres.AreaUnit = 1;
-    const TAreaCheck check = AreaCheck(data->CropPattern, 100, acres);
-    EXPECT_EQ(check.ListText, "May with \t49.4 (ac)\r");
-    EXPECT_FALSE(AreaCheck(data->CropPattern, 120, acres).Exceeded);
 }

@@ -17,14 +17,25 @@ TCropFactor ValidCrop() {
 
 } // namespace
 
-TEST(CropFactorRules, AValidCropPassesAndAKcOfExactlyTwoIsValid) {
-    TCropFactor crop = ValidCrop();
-    EXPECT_TRUE(CheckCropFactor(crop));
-    EXPECT_TRUE(crop.DataValid);
-    crop.Kc1[0] = 2;
-    crop.Kc3[0] = 2;
-    crop.Kc4[0] = 2;
-    EXPECT_TRUE(CheckCropFactor(crop));
+// A Kc of exactly 2, a computed Kc,1 of 0 (not checked) and a season of a whole year are valid.
+TEST(CropFactorRules, ValidCropsAtTheBounds) {
+    const std::pair<const char*, void (*)(TCropFactor&)> valid[] = {
+        {"as entered", [](TCropFactor&) {}},
+        {"Kc 2", [](TCropFactor& c) { c.Kc1[0] = c.Kc3[0] = c.Kc4[0] = 2; }},
+        {"computed Kc,1", [](TCropFactor& c) { c.Kc1[0] = 0, c.StandardKc = true; }},
+        {"365 days",
+         [](TCropFactor& c) {
+             c.StageLength = {100, 100, 100, 65};
+         }},
+    };
+    for (const auto& [what, change] : valid) {
+        TCropFactor crop = ValidCrop();
+        change(crop);
+        EXPECT_TRUE(CheckCropFactor(crop)) << what;
+        EXPECT_TRUE(crop.DataValid) << what;
+    }
+    EXPECT_FALSE(GrowingPeriodTooLong(365));
+    EXPECT_TRUE(GrowingPeriodTooLong(366));
 }
 
 TEST(CropFactorRules, EachBrokenRuleMakesTheCropInvalid) {
@@ -50,19 +61,4 @@ TEST(CropFactorRules, EachBrokenRuleMakesTheCropInvalid) {
         EXPECT_FALSE(CheckCropFactor(crop)) << what;
         EXPECT_FALSE(crop.DataValid) << what;
     }
-}
-
-TEST(CropFactorRules, AComputedKc1IsNotChecked) {
-    TCropFactor crop = ValidCrop();
-    crop.Kc1[0] = 0;
-    crop.StandardKc = true;
-    EXPECT_TRUE(CheckCropFactor(crop));
-}
-
-TEST(CropFactorRules, AYearIsTheLongestGrowingPeriod) {
-    EXPECT_FALSE(GrowingPeriodTooLong(365));
-    EXPECT_TRUE(GrowingPeriodTooLong(366));
-    TCropFactor crop = ValidCrop();
-    crop.StageLength = {100, 100, 100, 65};
-    EXPECT_TRUE(CheckCropFactor(crop));
 }

@@ -51,16 +51,6 @@ TEST(EffectiveRainfallUsda, LittleRainCountsWholeWhenTheCropNeedsMore) {
     EXPECT_EQ(pe.GetDay(kApril1 - 1), 0);
 }
 
-TEST(EffectiveRainfallUsda, LittleRainAboveTheCropsUseGivesItsUse) {
-    TAllData data;
-    data.General.MeanDepth = 75;
-    AddCrop(data, 100, 60, 200, 0.1); // April use 3 mm < 12 mm of rain
-    RainInMonth(data, 4, 12);
-    TYearSum pe;
-    CalcPeUSDA(data, 1, pe);
-    EXPECT_DOUBLE_EQ(pe.GetDay(100), 0.1);
-}
-
 TEST(EffectiveRainfallUsda, MonthlyFormulaSpreadOverTheMonth) {
     TAllData data;
     data.General.MeanDepth = 60;
@@ -74,14 +64,18 @@ TEST(EffectiveRainfallUsda, MonthlyFormulaSpreadOverTheMonth) {
     EXPECT_DOUBLE_EQ(pe.GetDay(100), pe.GetDay(kApril30));
 }
 
-TEST(EffectiveRainfallUsda, HeavyRainGivesTheCropsUse) {
-    TAllData data;
-    data.General.MeanDepth = 75;
-    AddCrop(data, 100, 60, 200, 1.0); // April use 30 mm, far below the formula's share
-    RainInMonth(data, 4, 250);
-    TYearSum pe;
-    CalcPeUSDAAll(data, pe);
-    EXPECT_DOUBLE_EQ(pe.GetDay(100), 1.0);
+// Rain above the crop's use gives its use: 12 mm (little rain) over a use of 3 mm in April, and
+// 250 mm (heavy rain, the formula's share far above) over 30 mm.
+TEST(EffectiveRainfallUsda, RainAboveTheCropsUseGivesItsUse) {
+    for (auto [rain, etc] : {std::pair{12.0, 0.1}, {250.0, 1.0}}) {
+        TAllData data;
+        data.General.MeanDepth = 75;
+        AddCrop(data, 100, 60, 200, etc);
+        RainInMonth(data, 4, rain);
+        TYearSum pe;
+        CalcPeUSDA(data, 1, pe);
+        EXPECT_DOUBLE_EQ(pe.GetDay(100), etc) << rain;
+    }
 }
 
 TEST(EffectiveRainfallUsda, PlantedAndHarvestedInOneMonthUsesThePlantingMonthRule) {
@@ -151,31 +145,22 @@ TEST(EffectiveRainfallCurveNumber, StoreIsCappedByTheNextMonthsUse) {
     EXPECT_DOUBLE_EQ(pe.Days()[11], 0);
 }
 
+// 60 mm over the five days before: wet, CN III = 91; the five days before day 1 are the last of
+// the year.
 TEST(EffectiveRainfallCurveNumber, WetSpellRaisesTheCurveNumberAndTheRunoff) {
-    TAllData data;
-    data.General.CurveNumber = 80;
-    for (int d = 5; d <= 9; ++d)
-        data.Meteo.Precipitation.SetDay(d, 12); // 60 mm before day 10: wet, CN III = 91
-    data.Meteo.Precipitation.SetDay(10, 50);
-    AddCrop(data, 100, 10, 10, 60.0);
-    TYearSum pe;
-    CalcPeCurveNumber(data, 0, pe);
-    const double s = 25400.0 / 91 - 254;
-    const double runoff = (50 - 0.2 * s) * (50 - 0.2 * s) / (50 + 0.8 * s);
-    EXPECT_NEAR(pe.GetDay(10), 50 - runoff, 1e-12);
-}
-
-TEST(EffectiveRainfallCurveNumber, FiveDayRainWrapsIntoTheEndOfTheYear) {
-    TAllData data;
-    data.General.CurveNumber = 80;
-    for (int d = 361; d <= 365; ++d)
-        data.Meteo.Precipitation.SetDay(d, 12); // wet before day 1
-    data.Meteo.Precipitation.SetDay(1, 50);
-    AddCrop(data, 100, 1, 1, 60.0);
-    TYearSum pe;
-    CalcPeCurveNumber(data, 0, pe);
-    const double s = 25400.0 / 91 - 254;
-    EXPECT_NEAR(pe.GetDay(1), 50 - (50 - 0.2 * s) * (50 - 0.2 * s) / (50 + 0.8 * s), 1e-12);
+    for (int day : {10, 1}) {
+        TAllData data;
+        data.General.CurveNumber = 80;
+        for (int d = day - 5; d <= day - 1; ++d)
+            data.Meteo.Precipitation.SetDay(d < 1 ? d + 365 : d, 12);
+        data.Meteo.Precipitation.SetDay(day, 50);
+        AddCrop(data, 100, day, day, 60.0);
+        TYearSum pe;
+        CalcPeCurveNumber(data, 0, pe);
+        const double s = 25400.0 / 91 - 254;
+        const double runoff = (50 - 0.2 * s) * (50 - 0.2 * s) / (50 + 0.8 * s);
+        EXPECT_NEAR(pe.GetDay(day), 50 - runoff, 1e-12) << day;
+    }
 }
 
 TEST(EffectiveRainfallFixed, OneCropOrEveryCrop) {

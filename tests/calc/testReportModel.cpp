@@ -11,21 +11,34 @@ namespace {
 
 using K = TReportTableKind;
 
-// ET0 of 5 mm every day, whatever the weather gives: the crop calculation is run again on it.
-void FixEt0(TAllData& data, TReportModel& model) {
-    data.ET0PenmanMonteith.Fill(5);
-    model.SelectMethod(TEt0Method::PenmanMonteith);
+// Maize planted in June and wheat from January, on the same site.
+void MaizeAndWheat(TAllData& data) {
+    Site(data, "Month");
+    AddCrop(data, "Maize.crp", 60, 152, {10, 10, 10, 10}, 0.5, 1.0, 0.5);
+    AddCrop(data, "Wheat.crp", 50, 20, {20, 20, 20, 20}, 0.4, 1.1, 0.3);
 }
+
+struct ReportModel : ::testing::Test {
+    TAllData data;
+    TReportModel model{data};
+    // The June maize with the given period, its report opened.
+    void OpenJuneMaize(const std::string& period) {
+        JuneMaize(data, period);
+        model.OpenReport();
+    }
+    // ET0 of 5 mm every day, whatever the weather gives: the crop calculation is run again on it.
+    void FixEt0() {
+        data.ET0PenmanMonteith.Fill(5);
+        model.SelectMethod(TEt0Method::PenmanMonteith);
+    }
+};
 
 } // namespace
 
 // One crop worked by hand for June: the June maize, ET0 5 mm a day, depth 75 mm.
-TEST(ReportModel, OneMonthWorkedByHand) {
-    TAllData data;
-    JuneMaize(data, "Month");
-    TReportModel model(data);
-    model.OpenReport();
-    FixEt0(data, model);
+TEST_F(ReportModel, OneMonthWorkedByHand) {
+    OpenJuneMaize("Month");
+    FixEt0();
 
     // ET0: 30 days of 5 mm.
     model.ShowTable(K::ReferenceET);
@@ -59,11 +72,8 @@ TEST(ReportModel, OneMonthWorkedByHand) {
     EXPECT_EQ(t.Grid[7][4].Text, "36.250");
 }
 
-TEST(ReportModel, UsdaShowsMonthsAndGivesThePeriodBack) {
-    TAllData data;
-    JuneMaize(data, "Day");
-    TReportModel model(data);
-    model.OpenReport();
+TEST_F(ReportModel, UsdaShowsMonthsAndGivesThePeriodBack) {
+    OpenJuneMaize("Day");
     EXPECT_EQ(model.PeriodChoice(), 0);
     ASSERT_EQ(model.RainfallList(),
               (std::vector<std::string>{"USDA Method", "Fixed % of precipitation"}));
@@ -82,12 +92,8 @@ TEST(ReportModel, UsdaShowsMonthsAndGivesThePeriodBack) {
     EXPECT_EQ(data.GuiSettings.PeriodKind, 3); // the settings' period before the report
 }
 
-TEST(ReportModel, CropSelectionOnlyLastsOnTheWaterRequirementsTable) {
-    TAllData data;
-    Site(data, "Month");
-    AddCrop(data, "Maize.crp", 60, 152, {10, 10, 10, 10}, 0.5, 1.0, 0.5);
-    AddCrop(data, "Wheat.crp", 50, 20, {20, 20, 20, 20}, 0.4, 1.1, 0.3);
-    TReportModel model(data);
+TEST_F(ReportModel, CropSelectionOnlyLastsOnTheWaterRequirementsTable) {
+    MaizeAndWheat(data);
     model.OpenReport();
     ASSERT_EQ(model.CropList(), (std::vector<std::string>{"All crops", "Maize.crp", "Wheat.crp"}));
     model.ShowTable(K::WaterRequirements);
@@ -103,14 +109,12 @@ TEST(ReportModel, CropSelectionOnlyLastsOnTheWaterRequirementsTable) {
     EXPECT_FALSE(model.CropSelectionVisible());
 }
 
-TEST(ReportModel, TooMuchCroppedAreaHidesTheCropTables) {
+TEST_F(ReportModel, TooMuchCroppedAreaHidesTheCropTables) {
     TMessageRecorder messages;
-    TAllData data;
     Site(data, "Month");
     data.General.IrrigableArea = 100;
     AddCrop(data, "A.crp", 60, 125, {5, 5, 5, 5}, 0.5, 1.0, 0.5);
     AddCrop(data, "B.crp", 60, 125, {5, 5, 5, 5}, 0.5, 1.0, 0.5);
-    TReportModel model(data);
     model.OpenReport();
     EXPECT_TRUE(model.AreaExceeded());
     EXPECT_EQ(model.AvailableTables(), (std::vector<K>{K::ReferenceET, K::NonIrrigated}));
@@ -127,12 +131,9 @@ TEST(ReportModel, TooMuchCroppedAreaHidesTheCropTables) {
               std::string::npos);
 }
 
-TEST(ReportModel, ChartsAreMonthlyAndTheTableReturnsToItsPeriod) {
-    TAllData data;
-    JuneMaize(data, "Week");
-    TReportModel model(data);
-    model.OpenReport();
-    FixEt0(data, model);
+TEST_F(ReportModel, ChartsAreMonthlyAndTheTableReturnsToItsPeriod) {
+    OpenJuneMaize("Week");
+    FixEt0();
     EXPECT_EQ(model.Table().Rows(), 53);
     const TChartInput chart = model.Chart(1);
     ASSERT_EQ(chart.Series.size(), 2u);
@@ -142,11 +143,8 @@ TEST(ReportModel, ChartsAreMonthlyAndTheTableReturnsToItsPeriod) {
     EXPECT_EQ(data.GuiSettings.PeriodKind, 2);
 }
 
-TEST(ReportModel, TextReportOfOneCrop) {
-    TAllData data;
-    JuneMaize(data, "Month");
-    TReportModel model(data);
-    model.OpenReport();
+TEST_F(ReportModel, TextReportOfOneCrop) {
+    OpenJuneMaize("Month");
     model.ShowTable(K::KcValues);
     const TReportText report = model.TextReport();
     EXPECT_EQ(model.CurrentTable(), K::KcValues);
@@ -186,12 +184,8 @@ TEST(ReportModel, TextReportOfOneCrop) {
     EXPECT_EQ(bold, 10);
 }
 
-TEST(ReportModel, TextReportNamesTheFixedPercentageAndTheDays) {
-    TAllData data;
-    Site(data, "Month");
-    AddCrop(data, "Maize.crp", 60, 152, {10, 10, 10, 10}, 0.5, 1.0, 0.5);
-    AddCrop(data, "Wheat.crp", 50, 20, {20, 20, 20, 20}, 0.4, 1.1, 0.3);
-    TReportModel model(data);
+TEST_F(ReportModel, TextReportNamesTheFixedPercentageAndTheDays) {
+    MaizeAndWheat(data);
     model.OpenReport();
     model.SelectPeriod(3);
     model.ShowTable(K::WaterRequirements);

@@ -36,30 +36,26 @@ struct StrategyModelTest : ::testing::Test {
 
 } // namespace
 
-TEST_F(StrategyModelTest, PeriodIsMonthWhileTheModelLives) {
+TEST_F(StrategyModelTest, NewStrategyShowsDefaultsInMonthsWhileTheModelLives) {
     {
         TStrategyModel model(strategy, settings, SmallProject, "SITE.GEN");
         EXPECT_EQ(settings.PeriodKind, 3);
         EXPECT_EQ(model.DataInput().Cell(2, 0), "Feb (2)");
+        model.New();
+        EXPECT_EQ(model.WaterBalance().DFsustainable, "0.6");
+        EXPECT_EQ(model.WaterBalance().UpDownPosition, 60);
+        EXPECT_TRUE(model.WaterBalance().FieldDataAvailable);
+        EXPECT_EQ(model.GeneralFile(), "SITE.GEN");
+        EXPECT_EQ(model.DataInput().Cell(5, DataInputColumn::DivertedWater), "");
+        EXPECT_EQ(model.DataInput().Total[DataInputColumn::DivertedWater], "0");
+        EXPECT_EQ(model.Comparison().Total[ComparisonColumn::VcET], "0");
+        EXPECT_EQ(model.Soil().SoilIndex, -1);
+        EXPECT_EQ(model.WaterBalanceStrategy().Headings[StrategyColumn::VcDF], "(m3/month)");
+        EXPECT_EQ(model.WaterRequirement().Grid.Headings[WaterRequirementColumn::DepthGW], "(m)");
+        EXPECT_FALSE(model.ReportEnabled());
     }
     EXPECT_EQ(settings.PeriodKind, 1);
     EXPECT_EQ(settings.PeriodLength, 1);
-}
-
-TEST_F(StrategyModelTest, NewStrategyShowsDefaults) {
-    TStrategyModel model(strategy, settings, SmallProject, "SITE.GEN");
-    model.New();
-    EXPECT_EQ(model.WaterBalance().DFsustainable, "0.6");
-    EXPECT_EQ(model.WaterBalance().UpDownPosition, 60);
-    EXPECT_TRUE(model.WaterBalance().FieldDataAvailable);
-    EXPECT_EQ(model.GeneralFile(), "SITE.GEN");
-    EXPECT_EQ(model.DataInput().Cell(5, DataInputColumn::DivertedWater), "");
-    EXPECT_EQ(model.DataInput().Total[DataInputColumn::DivertedWater], "0");
-    EXPECT_EQ(model.Comparison().Total[ComparisonColumn::VcET], "0");
-    EXPECT_EQ(model.Soil().SoilIndex, -1);
-    EXPECT_EQ(model.WaterBalanceStrategy().Headings[StrategyColumn::VcDF], "(m3/month)");
-    EXPECT_EQ(model.WaterRequirement().Grid.Headings[WaterRequirementColumn::DepthGW], "(m)");
-    EXPECT_FALSE(model.ReportEnabled());
 }
 
 TEST_F(StrategyModelTest, FieldDataGiveDFCalcDFUserAndDFsustainable) {

@@ -221,26 +221,6 @@ TEST(CropPattern, MoreThan40CropsAreRefusedAndTheRecordKept) {
     EXPECT_EQ(p.FileName, dir.File("40.pat"));
 }
 
-TEST(CropPattern, TruncatedFileLeavesThePatternUnchanged) {
-    TTempDir dir;
-    Crop("Maize", 120).Save(dir.File("Maize.udc"));
-    const std::string full = PatternFile({Line(60, 100, dir.File("Maize.udc"))});
-    for (std::size_t cut = 0; cut < full.size(); ++cut) {
-        WriteBytes(dir.File("cut.pat"), full.substr(0, cut));
-        TMessageRecorder messages;
-        TCropPattern p;
-        p.FileName = "previous.pat";
-        p.KcFallow = 0.9;
-        p.AddCropLine().Area = 7;
-        EXPECT_FALSE(p.Load(dir.File("cut.pat"))) << cut;
-        EXPECT_EQ(messages.Texts().back(), "Error in procedure ReadData: Stream read error");
-        EXPECT_EQ(p.FileName, "previous.pat");
-        EXPECT_EQ(p.KcFallow, 0.9);
-        ASSERT_EQ(p.Count(), 1);
-        EXPECT_EQ(p.GetCropLine(1).Area, 7);
-    }
-}
-
 TEST(AreaCheck, ListsEachExceedingMonthOnceWithItsFirstExcess) {
     TCropPattern p;
     for (int i = 0; i < 2; ++i) {
