@@ -1,5 +1,6 @@
 #include "calc/uCalculate.h"
 #include "data/cAllData.h"
+#include "support/ReportTestProject.h"
 
 #include <gtest/gtest.h>
 
@@ -19,15 +20,9 @@ std::unique_ptr<TAllData> Project() {
     return data;
 }
 
-TCropPatternLine& AddCrop(TAllData& data, double area, int plantingDay, std::array<int, 4> stages) {
-    TCropPatternLine& line = data.CropPattern.AddCropLine();
-    line.Area = area;
-    line.PlantingDay = plantingDay;
-    line.Kc1 = {0.4, 0};
-    line.Kc3 = {1.1, 1.1};
-    line.Kc4 = {0.6, 0.6};
-    line.StageLength = stages;
-    return line;
+// Kc,1 0.4, K3 1.1, K4 0.6.
+TCropPatternLine& Crop(TAllData& data, double area, int plantingDay, std::array<int, 4> stages) {
+    return AddCrop(data, "Crop.crp", area, plantingDay, stages, 0.4, 1.1, 0.6);
 }
 
 std::vector<int> DaysInField(const TCropPatternLine& line) {
@@ -107,7 +102,7 @@ TEST(CropETc, StageCoefficientsFollowHumidityAndWind) {
 
 TEST(CropETc, SeasonAcrossTheYearEnd) {
     auto data = Project();
-    TCropPatternLine& line = AddCrop(*data, 10, 300, {20, 10, 50, 40});
+    TCropPatternLine& line = Crop(*data, 10, 300, {20, 10, 50, 40});
     CalcAllCropsETc(*data, data->ET0PenmanMonteith, data->ETcTotalPenmanMonteith);
     std::vector<int> expected;
     for (int d = 300; d <= 365; ++d)
@@ -132,7 +127,7 @@ TEST(CropETc, SeasonAcrossTheYearEnd) {
 
 TEST(CropETc, ClimateOfTheGrowingPeriodAdjustsMidSeason) {
     auto data = Project();
-    TCropPatternLine& line = AddCrop(*data, 1, 100, {10, 10, 10, 10});
+    TCropPatternLine& line = Crop(*data, 1, 100, {10, 10, 10, 10});
     data->Meteo.RHmean.SetDay(139, 75); // the harvest day is humid: RHx 0.75
     data->Meteo.RHmean.SetDay(140, 95); // the day after the season does not count
     CalcAllCropsETc(*data, data->ET0PenmanMonteith, data->ETcTotalPenmanMonteith);
@@ -151,7 +146,7 @@ TEST(CropETc, ClimateOfTheGrowingPeriodAdjustsMidSeason) {
 
 TEST(CropETc, StandardKcIsComputedForTheCropsOwnPlantingDay) {
     auto data = Project();
-    TCropPatternLine& line = AddCrop(*data, 1, 200, {10, 10, 10, 10});
+    TCropPatternLine& line = Crop(*data, 1, 200, {10, 10, 10, 10});
     line.StandardKc = true;
     CalcAllCropsETc(*data, data->ET0PenmanMonteith, data->ETcTotalPenmanMonteith);
     const double expected = CalcKcIni(*data, &data->ET0PenmanMonteith, line, 200);
@@ -166,9 +161,9 @@ TEST(CropETc, OneCropOfThreeLeavesTheOthersAtZero) {
     TCropPattern& pattern = data->CropPattern;
     pattern.KcFallow = 0.3;
     pattern.KcPermanent = 0;
-    AddCrop(*data, 10, 50, {10, 20, 30, 20});
-    AddCrop(*data, 20, 100, {10, 20, 30, 20});
-    AddCrop(*data, 30, 150, {10, 20, 30, 20});
+    Crop(*data, 10, 50, {10, 20, 30, 20});
+    Crop(*data, 20, 100, {10, 20, 30, 20});
+    Crop(*data, 30, 150, {10, 20, 30, 20});
     TYearSum& total = data->ETcTotalPenmanMonteith;
     CalcAllCropsETc(*data, data->ET0PenmanMonteith, total);
     const TYearSum firstEtc = pattern.GetCropLine(1).ETcSeries;

