@@ -70,10 +70,10 @@ TEST(Strategy, ConstructionAndClear) {
     s.Clear();
     EXPECT_TRUE(s.FieldDataAvailable);
     EXPECT_EQ(s.DFcrit, 0.6);
-    EXPECT_EQ(s.SoilType, "");
-    EXPECT_EQ(s.FlowRegime, 0);
-    EXPECT_EQ(s.DFUserInitialised, 0);
-    EXPECT_EQ(s.DFUser.GetDay(200), 0);
+    TStrategy fresh;
+    fresh.Clear();
+    fresh.SpareFlag = true; // which Clear leaves alone
+    EXPECT_EQ(Stored(s), Stored(fresh));
     EXPECT_EQ(s.VcDF.GetDay(1), 0);
     // Left alone by Clear.
     EXPECT_EQ(s.FileName, "a.str");
