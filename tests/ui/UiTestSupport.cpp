@@ -1,15 +1,21 @@
 #include "UiTestSupport.h"
 
+#include "ui/fToolBar.h"
 #include "ui/platform/pWindowMessages.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 #include <QUrl>
 
 TFileDialogScript::TFileDialogScript() {
@@ -117,4 +123,30 @@ std::string ConvertWithLibreOffice(const std::string& file, const std::string& f
     const QString converted =
         out + QLatin1Char('/') + source.completeBaseName() + QLatin1Char('.') + extension;
     return QFileInfo::exists(converted) ? converted.toStdString() : std::string();
+}
+
+void ClickCommand(TfrmToolBar* strip, QAction* action) {
+    QWidget* button = strip->ToolBar->widgetForAction(action);
+    ASSERT_TRUE(button && button->isVisible()) << action->text().toStdString();
+    ASSERT_TRUE(action->isEnabled()) << action->text().toStdString();
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void Choose(QComboBox* box, const QString& text) {
+    const int wanted = box->findText(text);
+    ASSERT_GE(wanted, 0) << text.toStdString();
+    ASSERT_TRUE(box->isEnabled()) << text.toStdString();
+    box->setFocus();
+    for (int guard = 0; guard < 50 && box->currentIndex() != wanted; ++guard)
+        QTest::keyClick(box, box->currentIndex() < wanted ? Qt::Key_Down : Qt::Key_Up);
+    ASSERT_EQ(box->currentIndex(), wanted);
+}
+
+void ClickTab(QTabBar* tabs, int index) {
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
+    ASSERT_EQ(tabs->currentIndex(), index);
+}
+
+void ClickTab(QTabWidget* pages, int index) {
+    ClickTab(pages->tabBar(), index);
 }

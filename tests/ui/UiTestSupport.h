@@ -2,15 +2,25 @@
 
 #include "ui/platform/pFileDialogs.h"
 
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
 #include <QWidget>
+
+#include <gtest/gtest.h>
 
 #include <deque>
 #include <functional>
 #include <string>
 #include <vector>
 
+class QAction;
+class QComboBox;
 class QLineEdit;
 class QMenu;
+class QTabBar;
+class QTabWidget;
+class TfrmToolBar;
 class TGuiSettings;
 
 // Answers the editors' file dialogs from a script and remembers how each was asked.
@@ -71,3 +81,52 @@ bool LibreOfficeInstalled();
 // the converted file's path, or an empty text when the conversion failed.
 std::string ConvertWithLibreOffice(const std::string& file, const std::string& format,
                                    const std::string& outFolder);
+
+// The shown top-level window of type T, if any.
+template <class T>
+T* VisibleWindow() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* window = qobject_cast<T*>(w); window && window->isVisible())
+            return window;
+    return nullptr;
+}
+
+// Runs check on the window of type T that open shows modally, then closes the window as the
+// user would. A window that does not appear within a few seconds fails the test, and whatever
+// modal window is up then is closed, so the test goes on instead of hanging.
+template <class T>
+bool RunModal(const std::function<void()>& open, const std::function<void(T&)>& check) {
+    bool ran = false;
+    QTimer timer;
+    timer.setInterval(5);
+    QElapsedTimer clock;
+    clock.start();
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        auto* window = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (!window || !window->isVisible()) {
+            if (clock.elapsed() > 5000) {
+                timer.stop();
+                if (QWidget* other = QApplication::activeModalWidget())
+                    other->close();
+            }
+            return;
+        }
+        timer.stop();
+        ran = true;
+        check(*window);
+        window->close();
+    });
+    timer.start();
+    open();
+    timer.stop();
+    EXPECT_TRUE(ran) << "the window " << T::staticMetaObject.className() << " did not appear";
+    return ran;
+}
+
+// Clicks the strip's button of action, as the user would.
+void ClickCommand(TfrmToolBar* strip, QAction* action);
+// Picks an entry of a closed choice list with the arrow keys.
+void Choose(QComboBox* box, const QString& text);
+// Clicks the tab of a page, as the user would.
+void ClickTab(QTabBar* tabs, int index);
+void ClickTab(QTabWidget* pages, int index);

@@ -38,6 +38,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 using K = TReportTableKind;
@@ -66,9 +68,18 @@ QValueAxis* ValueAxis(TChartWindow& window) {
     return axes.size() == 1 ? qobject_cast<QValueAxis*>(axes.front()) : nullptr;
 }
 
-double CellNumber(const TReportTable& table, int row, int column) {
-    const std::string& text = table.Grid[row][column].Text;
-    return text.empty() || text == "-" ? 0 : TextToNumber(text);
+// The bars drawn are the chart input's series: their names, and a bar for each value.
+void ExpectBarsOf(TChartWindow& window, const TChartInput& input) {
+    QAbstractBarSeries* bars = Bars(window);
+    ASSERT_NE(bars, nullptr);
+    const QList<QBarSet*> sets = bars->barSets();
+    ASSERT_EQ(sets.size(), static_cast<int>(std::min<std::size_t>(input.Series.size(), 6)));
+    for (int s = 0; s < sets.size(); ++s) {
+        EXPECT_EQ(sets[s]->label().toStdString(), input.Series[s].Title);
+        ASSERT_EQ(sets[s]->count(), static_cast<int>(input.Series[s].Values.size()));
+        for (int i = 0; i < sets[s]->count(); ++i)
+            EXPECT_DOUBLE_EQ(sets[s]->at(i), input.Series[s].Values[i]) << s << " " << i;
+    }
 }
 
 std::uint32_t LittleEndian32(const std::string& bytes, std::size_t at) {
@@ -92,19 +103,14 @@ TEST(ChartWindows, MultiChartOfEightCropsDrawsTheFirstSixInTheirColours) {
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Potential Evapotranspiration"));
     EXPECT_EQ(window.chtChart->chart()->title().toStdString(), input.Title);
     EXPECT_TRUE(window.chtChart->chart()->legend()->isVisible());
+    ExpectBarsOf(window, input);
     QAbstractBarSeries* bars = Bars(window);
-    ASSERT_NE(bars, nullptr);
     EXPECT_EQ(bars->type(), QAbstractSeries::SeriesTypeBar);
     EXPECT_FALSE(bars->isLabelsVisible());
-    const QList<QBarSet*> sets = bars->barSets();
-    ASSERT_EQ(sets.size(), 6);
     const QColor colours[] = {Qt::red,   QColor(128, 0, 128), Qt::blue,
                               Qt::green, Qt::yellow,          QColor(0xFF, 0x80, 0x00)};
-    for (int s = 0; s < 6; ++s) {
-        EXPECT_EQ(sets[s]->label().toStdString(), "Crop" + std::to_string(s));
-        EXPECT_EQ(sets[s]->color(), colours[s]) << s;
-        EXPECT_EQ(sets[s]->count(), 12);
-    }
+    for (int s = 0; s < 6; ++s)
+        EXPECT_EQ(bars->barSets()[s]->color(), colours[s]) << s;
     auto* months =
         qobject_cast<QBarCategoryAxis*>(window.chtChart->chart()->axes(Qt::Horizontal).front());
     ASSERT_NE(months, nullptr);
@@ -113,22 +119,13 @@ TEST(ChartWindows, MultiChartOfEightCropsDrawsTheFirstSixInTheirColours) {
     EXPECT_EQ(months->categories().back(), QStringLiteral("Dec"));
 }
 
-TEST(ChartWindows, KcChartDrawsTheMonthsBelowTheAreaRow) {
+TEST(ChartWindows, KcChartDrawsItsSeriesOnAnAxisWithDecimals) {
     SevilleReport report;
     const TChartInput input = report.Chart(K::KcValues);
+    ASSERT_EQ(input.Series.size(), 5u);
     TfrmMultiChart window(report.data.GuiSettings, nullptr);
     ASSERT_TRUE(window.DrawMultiChart(input));
-    // The table is per month again after the chart: its month r sits in grid row r + 1.
-    const TReportTable& table = report.model.Table();
-    ASSERT_EQ(table.Rows(), 14);
-    const QList<QBarSet*> sets = Bars(window)->barSets();
-    ASSERT_EQ(sets.size(), 5);
-    for (int c = 1; c <= 5; ++c) {
-        EXPECT_EQ(sets[c - 1]->label().toStdString(), table.Grid[0][c].Text);
-        for (int month = 1; month <= 12; ++month)
-            EXPECT_DOUBLE_EQ(sets[c - 1]->at(month - 1), CellNumber(table, month + 1, c))
-                << c << " " << month;
-    }
+    ExpectBarsOf(window, input);
     // Kc values are below 2: the axis labels need decimals to tell the ticks apart.
     QValueAxis* axis = ValueAxis(window);
     ASSERT_NE(axis, nullptr);
@@ -169,59 +166,26 @@ TEST(ChartWindows, StackedAndSideSwitchTheBarArrangement) {
 
 TEST(ChartWindows, SingleChartDrawsDashMonthsAsZeroUnderTheColumnsUnit) {
     SevilleReport report;
-    report.model.ShowTable(K::WaterRequirements);
     // A January so wet that the rain covers more than the crops use: no requirement, "-".
     report.data.EffectiveRainfall.SetMonth(1, 1000);
     TReportSelection selection;
     selection.ShowDepth = false;
     const TReportTable table = BuildReportTable(report.data, K::WaterRequirements, selection);
     ASSERT_EQ(table.Grid[1][4].Text, "-");
+    const TChartInput input = ReportChartInput(table, 4);
     TfrmChart window(report.data.GuiSettings, nullptr);
-    ASSERT_TRUE(window.DrawSingleChart(ReportChartInput(table, 4)));
+    ASSERT_TRUE(window.DrawSingleChart(input));
 
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Irrigation Water Requirements"));
     EXPECT_EQ(window.chtChart->chart()->title(), QStringLiteral("ETp - Pe (1)"));
     EXPECT_FALSE(window.chtChart->chart()->legend()->isVisible());
     EXPECT_EQ(ValueAxis(window)->titleText(), QStringLiteral("m3 * 10^3"));
     EXPECT_EQ(ValueAxis(window)->min(), 0);
-    const QList<QBarSet*> sets = Bars(window)->barSets();
-    ASSERT_EQ(sets.size(), 1);
-    EXPECT_EQ(sets[0]->color(), QColor(Qt::red));
-    EXPECT_EQ(sets[0]->at(0), 0);
-    for (int month = 2; month <= 12; ++month)
-        EXPECT_DOUBLE_EQ(sets[0]->at(month - 1), CellNumber(table, month, 4)) << month;
-    EXPECT_GT(sets[0]->at(6), 1000); // July
-}
-
-// What the chart window the report's Chart command opens shows; the window is closed again.
-struct TShownChart {
-    QString Caption;
-    bool Multi = false;
-    int Series = 0;
-    int Months = 0;
-    QString ValueTitle;
-    int ReportRows = 0; // rows of the report's grid meanwhile
-};
-
-TShownChart ClickChart(TfrmReportData& report) {
-    TShownChart shown;
-    QTimer::singleShot(0, [&] {
-        auto* window = qobject_cast<TChartWindow*>(QApplication::activeModalWidget());
-        if (!window)
-            return;
-        shown.Caption = window->windowTitle();
-        shown.Multi = qobject_cast<TfrmMultiChart*>(window) != nullptr;
-        shown.Series = static_cast<int>(Bars(*window)->barSets().size());
-        shown.Months = static_cast<int>(Bars(*window)->barSets().front()->count());
-        shown.ValueTitle = ValueAxis(*window)->titleText();
-        shown.ReportRows = report.grdTable->rowCount();
-        window->close();
-    });
-    QWidget* button = report.ToolBar->ToolBar->widgetForAction(report.ToolBar->actChart);
-    EXPECT_TRUE(button && button->isVisible());
-    if (button)
-        QTest::mouseClick(button, Qt::LeftButton);
-    return shown;
+    ExpectBarsOf(window, input);
+    QBarSet* bars = Bars(window)->barSets().front();
+    EXPECT_EQ(bars->color(), QColor(Qt::red));
+    EXPECT_EQ(bars->at(0), 0);
+    EXPECT_GT(bars->at(6), 1000); // July
 }
 
 TEST(ChartWindows, TheReportChartsAWeeklyTableByMonthAndShowsItWeeklyAgain) {
@@ -233,27 +197,27 @@ TEST(ChartWindows, TheReportChartsAWeeklyTableByMonthAndShowsItWeeklyAgain) {
     report.Open();
     QApplication::processEvents();
     ASSERT_EQ(report.grdTable->rowCount(), 1 + 52);
-
-    const TShownChart et0 = ClickChart(report);
-    EXPECT_EQ(et0.Caption, QStringLiteral("Reference Evapotranspiration"));
-    EXPECT_TRUE(et0.Multi);
-    EXPECT_EQ(et0.Series, 2);
-    EXPECT_EQ(et0.Months, 12);
-    EXPECT_EQ(report.grdTable->rowCount(), 1 + 52);
+    // The reference table draws both its columns; the cropped area its marked column alone,
+    // under the column's unit. Each is drawn per month while the table stays per week.
+    for (auto [kind, caption, series, unit] :
+         {std::tuple<K, const char*, int, const char*>{K::ReferenceET,
+                                                       "Reference Evapotranspiration", 2, ""},
+          {K::CroppedArea, "Cropped Area", 1, "(ha)"}}) {
+        ClickTab(report.tabTables, static_cast<int>(kind));
+        RunModal<TChartWindow>(
+            [&] { ClickCommand(report.ToolBar, report.ToolBar->actChart); },
+            [&](TChartWindow& window) {
+                EXPECT_EQ(window.windowTitle().toStdString(), caption);
+                EXPECT_EQ(qobject_cast<TfrmMultiChart*>(&window) != nullptr, series > 1);
+                ASSERT_EQ(Bars(window)->barSets().size(), series);
+                EXPECT_EQ(Bars(window)->barSets().front()->count(), 12);
+                if (series == 1) {
+                    EXPECT_EQ(ValueAxis(window)->titleText().toStdString(), unit);
+                }
+            });
+        EXPECT_EQ(report.grdTable->rowCount(), 1 + 52);
+    }
     EXPECT_EQ(data.GuiSettings.PeriodKind, 2);
-
-    // The cropped area table draws its marked column alone, under the column's unit.
-    QTabBar* tabs = report.tabTables;
-    QTest::mouseClick(tabs, Qt::LeftButton, {},
-                      tabs->tabRect(static_cast<int>(K::CroppedArea)).center());
-    ASSERT_EQ(report.ShownTable(), K::CroppedArea);
-    const TShownChart area = ClickChart(report);
-    EXPECT_EQ(area.Caption, QStringLiteral("Cropped Area"));
-    EXPECT_FALSE(area.Multi);
-    EXPECT_EQ(area.Series, 1);
-    EXPECT_EQ(area.Months, 12);
-    EXPECT_EQ(area.ValueTitle, QStringLiteral("(ha)"));
-    EXPECT_EQ(report.grdTable->rowCount(), 1 + 52);
     EXPECT_TRUE(messages.Messages().empty());
 }
 

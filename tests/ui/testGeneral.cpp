@@ -4,6 +4,7 @@
 #include "core/cGuiSettings.h"
 #include "core/cUserMessages.h"
 #include "data/cAllData.h"
+#include "support/TestProject.h"
 #include "support/TestSupport.h"
 #include "ui/fGeneral.h"
 #include "ui/fToolBar.h"
@@ -17,6 +18,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 #include <QToolButton>
 
@@ -47,6 +50,24 @@ protected:
     }
 
     void Type(QLineEdit* field, const QString& text) { ReplaceText(field, text); }
+    // A general data file on disk with the given country.
+    std::string GeneralFile(const std::string& name, const std::string& country) {
+        TGeneral g;
+        g.Clear();
+        g.Country = country;
+        g.Altitude = 12;
+        const std::string path = dir.File(name);
+        g.Save(path);
+        return path;
+    }
+    // Opens a file of Peru and types Chile over it; the file's path.
+    std::string OpenPeruAndTypeChile() {
+        const std::string path = GeneralFile("site.gen", "Peru");
+        dialogs.Answer(path);
+        editor.Open();
+        Type(editor.edtCountry, QStringLiteral("Chile"));
+        return path;
+    }
     void Choose(QComboBox* box, int steps) {
         box->setFocus();
         for (int i = 0; i < std::abs(steps); ++i)
@@ -80,6 +101,16 @@ TEST_F(GeneralEditor, NewShowsTheDefaults) {
     EXPECT_EQ(editor.lblTot_Area->text().toStdString(), "Size of gross command area (ha)");
     EXPECT_EQ(editor.lblDm_of_watappl->text().toStdString(),
               "Mean depth of water application (mm)");
+    // Nothing to save yet; the first key in a field marks a change.
+    EXPECT_FALSE(editor.ToolBar()->FileSave1->isEnabled());
+    EXPECT_FALSE(editor.ToolBar()->FileSaveAs1->isEnabled());
+    EXPECT_TRUE(editor.ToolBar()->FileNew1->isEnabled());
+    EXPECT_FALSE(editor.ToolBar()->FileExit1->isVisible());
+    EXPECT_TRUE(messages.Messages().empty());
+    QTest::keyClick(editor.edtCountry, Qt::Key_Shift);
+    EXPECT_TRUE(editor.Modified());
+    EXPECT_TRUE(editor.ToolBar()->FileSave1->isEnabled());
+    EXPECT_TRUE(editor.ToolBar()->FileSaveAs1->isEnabled());
 }
 
 TEST_F(GeneralEditor, ImperialUnitsRewriteCaptionsAndTheDefaultDepth) {
@@ -94,7 +125,7 @@ TEST_F(GeneralEditor, ImperialUnitsRewriteCaptionsAndTheDefaultDepth) {
               "Mean depth of water application (in)");
 }
 
-TEST_F(GeneralEditor, DegreesSixtySixLocksTheMinutes) {
+TEST_F(GeneralEditor, DegreesSixtySixLocksTheMinutesTypedOrStepped) {
     Type(editor.edtLatiMinutes, QStringLiteral("12"));
     Type(editor.edtLatiDegrees, QStringLiteral("66"));
     EXPECT_EQ(Text(editor.edtLatiMinutes), "0");
@@ -102,6 +133,19 @@ TEST_F(GeneralEditor, DegreesSixtySixLocksTheMinutes) {
     Type(editor.edtLatiDegrees, QStringLiteral("65"));
     EXPECT_TRUE(editor.updLatiMinutes->isEnabled());
     EXPECT_DOUBLE_EQ(data.General.Latitude, 65);
+    // The up-downs step within their limits, and so do the arrow keys in the field.
+    Type(editor.edtLatiMinutes, QStringLiteral("59"));
+    QTest::mouseClick(editor.updLatiMinutes->UpButton(), Qt::LeftButton);
+    EXPECT_EQ(Text(editor.edtLatiMinutes), "59");
+    QTest::mouseClick(editor.updLatiDegrees->UpButton(), Qt::LeftButton);
+    EXPECT_EQ(Text(editor.edtLatiDegrees), "66");
+    EXPECT_EQ(Text(editor.edtLatiMinutes), "0");
+    EXPECT_FALSE(editor.updLatiMinutes->isEnabled());
+    EXPECT_DOUBLE_EQ(data.General.Latitude, 66);
+    editor.edtLatiDegrees->setFocus();
+    QTest::keyClick(editor.edtLatiDegrees, Qt::Key_Down);
+    EXPECT_EQ(Text(editor.edtLatiDegrees), "65");
+    EXPECT_TRUE(editor.updLatiMinutes->isEnabled());
 }
 
 TEST_F(GeneralEditor, LatitudeAboveItsLimitsIsCutBack) {
@@ -113,24 +157,6 @@ TEST_F(GeneralEditor, LatitudeAboveItsLimitsIsCutBack) {
     Type(editor.edtLatiMinutes, QStringLiteral("75"));
     EXPECT_EQ(Text(editor.edtLatiMinutes), "59");
     EXPECT_DOUBLE_EQ(data.General.Latitude, 10.59);
-}
-
-TEST_F(GeneralEditor, UpDownsStepWithinTheirLimits) {
-    Type(editor.edtLatiDegrees, QStringLiteral("65"));
-    Type(editor.edtLatiMinutes, QStringLiteral("59"));
-    QTest::mouseClick(editor.updLatiMinutes->UpButton(), Qt::LeftButton);
-    EXPECT_EQ(Text(editor.edtLatiMinutes), "59");
-    QTest::mouseClick(editor.updLatiDegrees->UpButton(), Qt::LeftButton);
-    EXPECT_EQ(Text(editor.edtLatiDegrees), "66");
-    EXPECT_EQ(Text(editor.edtLatiMinutes), "0");
-    EXPECT_FALSE(editor.updLatiMinutes->isEnabled());
-    EXPECT_DOUBLE_EQ(data.General.Latitude, 66);
-    // The arrow keys in the field step it as the buttons do.
-    editor.edtLatiDegrees->setFocus();
-    QTest::keyClick(editor.edtLatiDegrees, Qt::Key_Down);
-    EXPECT_EQ(Text(editor.edtLatiDegrees), "65");
-    EXPECT_TRUE(editor.updLatiMinutes->isEnabled());
-    EXPECT_DOUBLE_EQ(data.General.Latitude, 65);
 }
 
 TEST_F(GeneralEditor, LatitudeIsStoredAsDegreesDotMinutesAndShownBack) {
@@ -321,33 +347,27 @@ TEST_F(GeneralEditor, SaveWritesAGenFileAndShowsItsPath) {
 }
 
 TEST_F(GeneralEditor, ClipboardHoldsEveryFieldAsShown) {
-    data.General.Clear();
-    data.General.FileName = "/data/site.gen";
-    data.General.Country = "Peru";
-    data.General.Region = "Ica";
-    data.General.Description = "Valley";
+    LoadValidProject(data);
     data.General.Hemisphere = "South";
     data.General.Latitude = 5.03;
-    data.General.Altitude = 406;
-    data.General.GrossArea = 1200;
-    data.General.IrrigableArea = 1000;
-    data.General.MeanDepth = 60;
-    data.General.ApplInterval = 7;
     editor.ShowEditor();
     editor.ToolBar()->CopyToClipboard->trigger();
     EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(),
-              "/data/site.gen\r\n\r\nGeneral Data\r\n\r\n"
-              "Country\tPeru\r\n"
-              "Name of region or project\tIca\r\n"
-              "Description of irrigated area\tValley\r\n"
-              "Hemisphere\tSouth\r\n"
-              "Latitude (degrees.minutes)\t5.3\r\n"
-              "Altitude above mean sea level (m)\t406.00\r\n"
-              "Size of gross command area (ha)\t1200.0\r\n"
-              "Size of irrigable area (ha)\t1000.0\r\n"
-              "Calculation period\tMonth\r\n"
-              "Mean depth of water application (mm)\t60.0\r\n"
-              "Interval between applications (days)\t7\r\n");
+              data.General.FileName +
+                  "\r\n\r\nGeneral Data\r\n\r\n"
+                  "Country\tEgypt\r\n"
+                  "Name of region or project\tNile delta\r\n"
+                  "Description of irrigated area\t" +
+                  data.General.Description +
+                  "\r\n"
+                  "Hemisphere\tSouth\r\n"
+                  "Latitude (degrees.minutes)\t5.3\r\n"
+                  "Altitude above mean sea level (m)\t100.00\r\n"
+                  "Size of gross command area (ha)\t1200.0\r\n"
+                  "Size of irrigable area (ha)\t1000.0\r\n"
+                  "Calculation period\tMonth\r\n"
+                  "Mean depth of water application (mm)\t75.0\r\n"
+                  "Interval between applications (days)\t10\r\n");
 }
 
 TEST_F(GeneralEditor, ShowingALoadedRecordAppliesThePeriodAndTheCurveNumber) {
@@ -368,4 +388,192 @@ TEST_F(GeneralEditor, ShowingALoadedRecordAppliesThePeriodAndTheCurveNumber) {
     EXPECT_TRUE(data.General.CurveNumberOffered);
     EXPECT_TRUE(data.General.DataValid);
     EXPECT_EQ(data.GuiSettings.PeriodKind, 1);
+}
+
+// ---- the commands every data editor shares ----
+
+TEST_F(GeneralEditor, TheCommandsCarryTheirCaptionsHintsAndShortcuts) {
+    TfrmToolBar* bar = editor.ToolBar();
+    EXPECT_EQ(bar->FileNew1->text().toStdString(), "&New");
+    EXPECT_EQ(bar->FileNew1->toolTip().toStdString(), "New");
+    EXPECT_EQ(bar->FileNew1->statusTip().toStdString(), "Create a new file");
+    EXPECT_EQ(bar->FileNew1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
+    EXPECT_EQ(bar->FileSaveAs1->text().toStdString(), "Save &As...");
+    EXPECT_EQ(bar->FileSaveAs1->statusTip().toStdString(), "Save current file with different name");
+    EXPECT_EQ(bar->FileSave1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    EXPECT_FALSE(bar->PatternLineAdd->isVisible());
+    QMenu* file = editor.findChild<QMenuBar*>()->actions().at(0)->menu();
+    ASSERT_NE(file, nullptr);
+    EXPECT_EQ(file->title().toStdString(), "File");
+    EXPECT_TRUE(file->actions().contains(bar->FileSave1));
+    EXPECT_TRUE(bar->PopupMenu->actions().contains(bar->CopyToClipboard));
+}
+
+TEST_F(GeneralEditor, WithoutChangesNewOpenExitAndClosingAskNothing) {
+    editor.New();
+    editor.Open(); // the dialog is cancelled
+    editor.Exit();
+    editor.show();
+    editor.close();
+    EXPECT_TRUE(messages.Messages().empty());
+    ASSERT_EQ(dialogs.Asked().size(), 1u);
+    EXPECT_EQ(dialogs.Asked()[0].Folder, data.GuiSettings.GeneralFolder);
+    EXPECT_EQ(dialogs.Asked()[0].Filter, "General files (*.gen)|*.gen|All files (*.*)|*.*");
+}
+
+TEST_F(GeneralEditor, OpenLoadsTheFileShowsItAndClearsTheChange) {
+    TWindowMessageLog log;
+    const std::string path = GeneralFile("site.gen", "Peru");
+    Type(editor.edtCountry, QStringLiteral("x"));
+    DeliverPostedEvents();
+    log.Received.clear(); // what typing announced
+    messages.Answer(TMessageAnswer::No);
+    dialogs.Answer(path);
+    editor.Open();
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Save changes to file?"});
+    EXPECT_EQ(data.General.Country, "Peru");
+    EXPECT_EQ(editor.edtCountry->text().toStdString(), "Peru");
+    EXPECT_EQ(editor.windowTitle().toStdString(), "General data [" + path + "]");
+    EXPECT_FALSE(editor.ToolBar()->FileSave1->isEnabled());
+    DeliverPostedEvents();
+    EXPECT_EQ(log.Received,
+              (std::vector<int>{WM_REFRESH_MAIN, WM_REFRESH_METEO, WM_REFRESH_CROPFACTOR}));
+}
+
+TEST_F(GeneralEditor, SaveAsProposesTheNameAndOpenWithYesSavesWithoutADialog) {
+    const std::string path = OpenPeruAndTypeChile();
+    editor.SaveAs(); // cancelled: nothing changes
+    ASSERT_EQ(dialogs.Asked().size(), 2u);
+    EXPECT_EQ(dialogs.Asked()[1].Proposed, path);
+    EXPECT_TRUE(editor.Modified());
+    TGeneral file;
+    ASSERT_TRUE(file.Load(path));
+    EXPECT_EQ(file.Country, "Peru");
+
+    messages.Answer(TMessageAnswer::Yes);
+    editor.Open();
+    EXPECT_EQ(dialogs.Asked().size(), 2u); // no open dialog after the save
+    ASSERT_TRUE(file.Load(path));
+    EXPECT_EQ(file.Country, "Chile");
+    EXPECT_FALSE(editor.Modified());
+}
+
+TEST_F(GeneralEditor, NewAsksCancelKeepsTheChangeAndNoDropsIt) {
+    data.General.Country = "Chile";
+    Type(editor.edtCountry, QStringLiteral("Chile"));
+    messages.Answer(TMessageAnswer::Cancel);
+    editor.New();
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Save changes?"});
+    EXPECT_TRUE(editor.Modified());
+    EXPECT_EQ(editor.edtCountry->text().toStdString(), "Chile");
+    messages.Answer(TMessageAnswer::No);
+    editor.New();
+    EXPECT_EQ(data.General.Country, "");
+    EXPECT_EQ(editor.edtCountry->text().toStdString(), "");
+    EXPECT_FALSE(editor.Modified());
+}
+
+TEST_F(GeneralEditor, NewWithYesOnAnUnsavedRecordAsksForANameFirst) {
+    Type(editor.edtCountry, QStringLiteral("Chile"));
+    messages.Answer(TMessageAnswer::Yes);
+    editor.New(); // the save dialog is cancelled: nothing changes
+    EXPECT_EQ(editor.edtCountry->text().toStdString(), "Chile");
+    EXPECT_TRUE(editor.Modified());
+    messages.Answer(TMessageAnswer::Yes);
+    dialogs.Answer(dir.File("chile"));
+    editor.New();
+    ASSERT_EQ(dialogs.Asked().size(), 2u);
+    EXPECT_TRUE(dialogs.Asked()[1].Save);
+    EXPECT_EQ(dialogs.Asked()[1].Filter, "All Files (*.*)|*.*");
+    TGeneral saved;
+    ASSERT_TRUE(saved.Load(dir.File("chile.gen")));
+    EXPECT_EQ(saved.Country, "Chile");
+    EXPECT_EQ(data.General.FileName, ""); // then cleared for the new record
+}
+
+TEST_F(GeneralEditor, AFailedSaveIsReportedAndKeepsTheChange) {
+    data.General.FileName = dir.File("no-such-folder/site.gen");
+    Type(editor.edtCountry, QStringLiteral("Chile"));
+    editor.Save();
+    ASSERT_EQ(messages.Messages().size(), 1u);
+    EXPECT_EQ(messages.Messages()[0].Kind, TMessageKind::Error);
+    EXPECT_TRUE(editor.Modified());
+}
+
+TEST_F(GeneralEditor, ExitWithNoKeepsANewRecordsValuesButRestoresALoadedOne) {
+    Type(editor.edtCountry, QStringLiteral("Chile"));
+    messages.Answer(TMessageAnswer::Cancel);
+    editor.Exit();
+    EXPECT_TRUE(editor.isVisible());
+    EXPECT_TRUE(editor.Modified());
+    messages.Answer(TMessageAnswer::No);
+    editor.Exit();
+    EXPECT_FALSE(editor.isVisible());
+    EXPECT_EQ(data.General.Country, "Chile");
+    EXPECT_FALSE(editor.Modified());
+
+    editor.ShowEditor();
+    OpenPeruAndTypeChile();
+    EXPECT_EQ(data.General.Country, "Chile"); // edited in place
+    messages.Answer(TMessageAnswer::No);
+    editor.Exit();
+    EXPECT_FALSE(editor.isVisible());
+    EXPECT_EQ(data.General.Country, "Peru");
+}
+
+TEST_F(GeneralEditor, ClosingByTheFrameCancelStaysNoKeepsTheEditsYesSaves) {
+    const std::string path = OpenPeruAndTypeChile();
+    messages.Answer(TMessageAnswer::Cancel);
+    EXPECT_FALSE(editor.close());
+    EXPECT_TRUE(editor.isVisible());
+    messages.Answer(TMessageAnswer::No);
+    EXPECT_TRUE(editor.close());
+    EXPECT_EQ(data.General.Country, "Chile"); // unlike Exit
+    EXPECT_FALSE(editor.Modified());
+
+    editor.ShowEditor();
+    Type(editor.edtCountry, QStringLiteral("Chile"));
+    messages.Answer(TMessageAnswer::Yes);
+    EXPECT_TRUE(editor.close());
+    TGeneral saved;
+    ASSERT_TRUE(saved.Load(path));
+    EXPECT_EQ(saved.Country, "Chile");
+}
+
+TEST_F(GeneralEditor, RefreshesOnItsOwnMessageOnlyWhileVisible) {
+    data.General.Country = "Peru";
+    BroadCastBoodschap(WM_REFRESH_METEO);
+    DeliverPostedEvents();
+    EXPECT_EQ(Text(editor.edtCountry), "");
+    BroadCastBoodschap(WM_REFRESH_GENERAL);
+    DeliverPostedEvents();
+    EXPECT_EQ(Text(editor.edtCountry), "Peru");
+    editor.hide();
+    data.General.Country = "Chile";
+    BroadCastBoodschap(WM_REFRESH_GENERAL);
+    DeliverPostedEvents();
+    EXPECT_EQ(Text(editor.edtCountry), "Peru");
+}
+
+TEST_F(GeneralEditor, AMinimisedEditorIsRestoredWhenOpenedAgain) {
+    editor.showMinimized();
+    editor.ShowEditor();
+    EXPECT_FALSE(editor.windowState() & Qt::WindowMinimized);
+    EXPECT_TRUE(editor.isVisible());
+}
+
+TEST_F(GeneralEditor, AFailedLoadChangesNothingElse) {
+    const std::string good = GeneralFile("good.gen", "Peru");
+    dialogs.Answer(good);
+    editor.Open();
+    WriteBytes(dir.File("bad.gen"), Bytes({2, 2, 0}));
+    Type(editor.edtCountry, QStringLiteral("Chile"));
+    messages.Answer(TMessageAnswer::No);
+    dialogs.Answer(dir.File("bad.gen"));
+    editor.Open();
+    ASSERT_EQ(messages.Messages().size(), 2u); // the question, then the read error
+    EXPECT_EQ(messages.Messages()[1].Kind, TMessageKind::Error);
+    EXPECT_EQ(data.General.FileName, good);
+    EXPECT_EQ(editor.edtCountry->text().toStdString(), "Chile");
+    EXPECT_TRUE(editor.Modified());
 }

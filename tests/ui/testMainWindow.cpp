@@ -6,37 +6,49 @@
 #include "support/TestProject.h"
 #include "support/TestSupport.h"
 #include "ui/fAbout.h"
+#include "ui/fCropFactor.h"
+#include "ui/fCropPattern.h"
+#include "ui/fGeneral.h"
+#include "ui/fMeteo.h"
 #include "ui/fQueltaMain.h"
+#include "ui/fReportCWR.h"
+#include "ui/fReportData.h"
 #include "ui/fSettings.h"
 #include "ui/fSplash.h"
+#include "ui/fStrategy.h"
 #include "ui/platform/pWindowMessages.h"
+#include "ui/uStartUp.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
-#include <QStatusBar>
+#include <QTabBar>
+#include <QTableWidget>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-template <class TWindow>
-TWindow* VisibleWindow() {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* window = qobject_cast<TWindow*>(w); window && window->isVisible())
-            return window;
-    return nullptr;
-}
-
 std::string Text(const QLabel* label) {
     return label->text().toStdString();
 }
+
+std::vector<std::string> Texts(const QList<QAction*>& actions) {
+    std::vector<std::string> texts;
+    for (QAction* a : actions)
+        texts.push_back(a->isSeparator() ? "-" : a->text().toStdString());
+    return texts;
+}
+
+const std::string kLoadGeneral = "Load a General data file or save a new General data file first";
+const std::string kMeteoRange =
+    "One or more meteo data are missing or some values are out of range";
 
 // A main window on a project of its own, with its settings in a temporary folder.
 class MainWindow : public ::testing::Test {
@@ -47,24 +59,33 @@ protected:
         settings.OpenProgramFolder(dir.Path(), dir.File("quelta.INI"));
     }};
     TAllData& data = main.AllData();
+};
 
-    void LoadSite() { LoadValidProject(data); }
+// The main window with its editors, as the program starts it.
+class WithEditors : public MainWindow {
+protected:
+    TfrmGeneral* general = nullptr;
+    TfrmMeteo* meteo = nullptr;
+
+    void SetUp() override {
+        CreateEditors(main);
+        general = main.findChild<TfrmGeneral*>();
+        meteo = main.findChild<TfrmMeteo*>();
+        ASSERT_TRUE(general && meteo);
+        main.show();
+    }
 };
 
 } // namespace
 
 TEST_F(MainWindow, StartsWithItsCaptionMenusAndUnitCaptions) {
     EXPECT_EQ(main.windowTitle().toStdString(), "Quelta");
-    std::vector<std::string> menus;
-    for (QAction* a : main.menuBar()->actions())
-        menus.push_back(a->text().toStdString());
-    EXPECT_EQ(menus, (std::vector<std::string>{"&File", "Water Balance Strategy",
-                                               "&Reports / Graphs", "&Options", "&Help"}));
-    std::vector<std::string> file;
-    for (QAction* a : main.mnuFile->actions())
-        file.push_back(a->isSeparator() ? "-" : a->text().toStdString());
-    EXPECT_EQ(file, (std::vector<std::string>{"General", "Meteo", "Cropping Pattern", "Crop Factor",
-                                              "-", "Exit"}));
+    EXPECT_EQ(Texts(main.menuBar()->actions()),
+              (std::vector<std::string>{"&File", "Water Balance Strategy", "&Reports / Graphs",
+                                        "&Options", "&Help"}));
+    EXPECT_EQ(Texts(main.mnuFile->actions()),
+              (std::vector<std::string>{"General", "Meteo", "Cropping Pattern", "Crop Factor", "-",
+                                        "Exit"}));
     EXPECT_EQ(main.actReport->text().toStdString(), "Report");
     EXPECT_EQ(main.actSettings->text().toStdString(), "Settings");
     EXPECT_EQ(main.HelpAbout1->text().toStdString(), "&About...");
@@ -73,12 +94,23 @@ TEST_F(MainWindow, StartsWithItsCaptionMenusAndUnitCaptions) {
     EXPECT_EQ(Text(main.lblAreaCaption), "Size of irrigable area (ha)");
     EXPECT_EQ(Text(main.lblDepthCaption), "Mean depth of water application (mm)");
     EXPECT_TRUE(main.lblCountry->font().bold());
+    // Windows not built yet keep their actions disabled.
+    for (QAction* a : {main.actGeneral, main.actMeteo, main.actCropPattern, main.actCropFactor,
+                       main.actStrategy, main.actReport})
+        EXPECT_FALSE(a->isEnabled()) << a->text().toStdString();
+    EXPECT_TRUE(main.actSettings->isEnabled());
+    EXPECT_TRUE(main.HelpAbout1->isEnabled());
     EXPECT_TRUE(messages.Messages().empty());
 }
 
-TEST_F(MainWindow, RefreshesTheDataStatusOnItsMessageWhileShown) {
-    main.show();
-    LoadSite();
+TEST_F(MainWindow, RefreshesTheDataStatusOnItsMessageUnlessHidden) {
+    LoadValidProject(data);
+    BroadCastBoodschap(WM_REFRESH_MAIN);
+    DeliverPostedEvents();
+    EXPECT_EQ(Text(main.lblCountry), ""); // hidden: nothing changes
+    EXPECT_EQ(Text(main.lblGeneralFile), "");
+
+    main.showMinimized(); // minimised counts as shown
     BroadCastBoodschap(WM_REFRESH_MAIN);
     EXPECT_EQ(Text(main.lblCountry), ""); // posted, not yet delivered
     DeliverPostedEvents();
@@ -95,26 +127,16 @@ TEST_F(MainWindow, RefreshesTheDataStatusOnItsMessageWhileShown) {
     EXPECT_EQ(Text(main.lblApplInterval), "10");
     EXPECT_EQ(Text(main.lblMeanDepth), "75.0");
     EXPECT_EQ(Text(main.lblMeteoFile), "cairo.mtf");
-    EXPECT_EQ(main.lblMeteoFile->toolTip().toStdString(), "cairo.mtf");
     EXPECT_EQ(Text(main.lblPatternFile), "delta.pat");
-}
 
-TEST_F(MainWindow, IgnoresItsMessageWhileHiddenButNotWhileMinimised) {
-    LoadSite();
-    BroadCastBoodschap(WM_REFRESH_MAIN);
-    DeliverPostedEvents();
-    EXPECT_EQ(Text(main.lblCountry), "");
-    EXPECT_EQ(Text(main.lblGeneralFile), "");
-
-    main.showMinimized();
-    BroadCastBoodschap(WM_REFRESH_MAIN);
-    DeliverPostedEvents();
-    EXPECT_EQ(Text(main.lblCountry), "Egypt");
+    // A second start brings the minimised window forward.
+    main.BringForward();
+    EXPECT_FALSE(main.windowState() & Qt::WindowMinimized);
 }
 
 TEST_F(MainWindow, ShowsLatitudeZeroSouthWithTheLocalesSeparator) {
     main.show();
-    LoadSite();
+    LoadValidProject(data);
     data.General.Latitude = 0;
     data.General.Hemisphere = "South";
     main.RefreshDataStatus();
@@ -127,7 +149,7 @@ TEST_F(MainWindow, ShowsLatitudeZeroSouthWithTheLocalesSeparator) {
 
 TEST_F(MainWindow, ShowsNewUnitsAfterTheSettingsAreSavedWithoutReloading) {
     main.show();
-    LoadSite();
+    LoadValidProject(data);
     main.RefreshDataStatus();
     TfrmSettings settings(data.GuiSettings, &main);
     settings.cbxLengthHeigth->setCurrentIndex(1);
@@ -144,40 +166,20 @@ TEST_F(MainWindow, ShowsNewUnitsAfterTheSettingsAreSavedWithoutReloading) {
     EXPECT_EQ(Text(main.lblMeanDepth), "2.95");
 }
 
-TEST_F(MainWindow, ReportMenuWithoutAGeneralFileSaysOnlyThat) {
-    OpenMenu(main.mnuReports);
-    EXPECT_EQ(
-        messages.Texts(),
-        std::vector<std::string>{"Load a General data file or save a new General data file first"});
+TEST_F(MainWindow, TheMenusChecksSayWhatIsMissingOrOutOfRange) {
+    OpenMenu(main.mnuReports); // no general file, no meteo file either
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{kLoadGeneral});
     EXPECT_EQ(messages.Messages()[0].Kind, TMessageKind::Information);
     EXPECT_EQ(messages.Messages()[0].Buttons, TMessageButtons::Ok);
-}
 
-TEST_F(MainWindow, ReportMenuWithAMeteoValueOutOfRangeSaysSo) {
-    LoadSite();
+    LoadValidProject(data);
     data.Meteo.WindSpeed.Fill(16);
+    messages.Clear();
     OpenMenu(main.mnuReports);
-    EXPECT_EQ(messages.Texts(),
-              std::vector<std::string>{
-                  "One or more meteo data are missing or some values are out of range"});
-}
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{kMeteoRange});
 
-TEST_F(MainWindow, TheMeteoEditorsCheckReplacesTheRecordCheck) {
-    LoadSite();
-    int runs = 0;
-    main.SetMeteoValidation([&runs](TAllData& d) {
-        ++runs;
-        d.Meteo.DataValid = true;
-    });
-    data.Meteo.WindSpeed.Fill(16); // the record check would refuse this
-    OpenMenu(main.mnuStrategy);
-    EXPECT_EQ(runs, 1);
-    EXPECT_TRUE(messages.Messages().empty());
-}
-
-TEST_F(MainWindow, ReportAndStrategyMenusReportGeneralDataOutOfRange) {
-    LoadSite();
     data.General.DataValid = false;
+    messages.Clear();
     OpenMenu(main.mnuReports);
     OpenMenu(main.mnuStrategy);
     const std::string text = "One or more general data are missing or some values are out of range";
@@ -186,7 +188,7 @@ TEST_F(MainWindow, ReportAndStrategyMenusReportGeneralDataOutOfRange) {
 }
 
 TEST_F(MainWindow, PassedChecksEnableTheActionOnlyWhenItsWindowExists) {
-    LoadSite();
+    LoadValidProject(data);
     OpenMenu(main.mnuReports);
     EXPECT_TRUE(messages.Messages().empty());
     EXPECT_FALSE(main.actReport->isEnabled()); // there is no report window yet
@@ -200,48 +202,20 @@ TEST_F(MainWindow, PassedChecksEnableTheActionOnlyWhenItsWindowExists) {
     EXPECT_EQ(runs, 1);
 }
 
-TEST_F(MainWindow, CroppingPatternActionChecksTheGeneralFileFirst) {
-    main.actCropPattern->setEnabled(true);
-    main.actCropPattern->trigger();
-    EXPECT_EQ(
-        messages.Texts(),
-        std::vector<std::string>{"Load a General data file or save a new General data file first"});
-}
-
-TEST_F(MainWindow, WindowsNotBuiltYetKeepTheirActionsDisabled) {
-    for (QAction* a : {main.actGeneral, main.actMeteo, main.actCropPattern, main.actCropFactor,
-                       main.actStrategy, main.actReport})
-        EXPECT_FALSE(a->isEnabled()) << a->text().toStdString();
-    EXPECT_TRUE(main.actSettings->isEnabled());
-    EXPECT_TRUE(main.HelpAbout1->isEnabled());
-}
-
-TEST_F(MainWindow, ComesForwardWhenMinimised) {
-    main.showMinimized();
-    main.BringForward();
-    EXPECT_FALSE(main.windowState() & Qt::WindowMinimized);
-}
-
 TEST_F(MainWindow, SettingsAndAboutOpenModallyAndCloseAgain) {
     main.show();
     std::string title;
-    QTimer::singleShot(0, [&title] {
-        if (auto* settings = VisibleWindow<TfrmSettings>()) {
-            title = settings->windowTitle().toStdString();
-            settings->reject();
-        }
-    });
-    main.actSettings->trigger();
+    RunModal<TfrmSettings>(
+        [this] { main.actSettings->trigger(); },
+        [&title](TfrmSettings& settings) { title = settings.windowTitle().toStdString(); });
     EXPECT_EQ(title, "Options");
     EXPECT_EQ(VisibleWindow<TfrmSettings>(), nullptr); // destroyed after use
 
-    QTimer::singleShot(0, [] {
-        if (auto* about = VisibleWindow<TfrmAbout>()) {
-            about->btnDetails->click();
-            about->btnOK->click();
-        }
-    });
-    main.HelpAbout1->trigger();
+    RunModal<TfrmAbout>([this] { main.HelpAbout1->trigger(); },
+                        [](TfrmAbout& about) {
+                            about.btnDetails->click();
+                            about.btnOK->click();
+                        });
     ASSERT_EQ(messages.Messages().size(), 1u);
     EXPECT_EQ(messages.Messages()[0].Kind, TMessageKind::Information);
     EXPECT_EQ(messages.Texts()[0].rfind("Quelta version ", 0), 0u);
@@ -257,4 +231,113 @@ TEST(Splash, IsBorderlessOnTopAndGoneAfterTwoSeconds) {
     EXPECT_TRUE(splash);
     QTest::qWait(1000);
     EXPECT_FALSE(splash); // closed and destroyed
+}
+
+TEST_F(WithEditors, TheFileMenuOpensTheEditorsOverTheMainWindow) {
+    auto* crop = main.findChild<TfrmCropFactor*>();
+    ASSERT_NE(crop, nullptr);
+    data.CropFactor.FileName = dir.File("maize.udc"); // shown before, yet it opens on a new one
+    for (auto [action, editor, caption] :
+         {std::tuple<QAction*, QWidget*, const char*>{main.actGeneral, general, "General data []"},
+          {main.actMeteo, meteo, "Meteo data []"},
+          {main.actCropFactor, crop, "Crop factor data []"}}) {
+        EXPECT_TRUE(action->isEnabled()) << caption;
+        action->trigger();
+        EXPECT_TRUE(editor->isVisible()) << caption;
+        EXPECT_EQ(editor->windowTitle().toStdString(), caption);
+        EXPECT_EQ(editor->parentWidget(), &main); // they stay on top of the main window
+    }
+}
+
+TEST_F(WithEditors, AnotherPeriodInTheGeneralEditorRelaysTheOpenMeteoGrid) {
+    LoadValidProject(data);
+    main.actGeneral->trigger();
+    main.actMeteo->trigger();
+    ASSERT_EQ(meteo->grdMeteo->rowCount(), 12);
+    general->cbxCalcPer->setFocus();
+    QTest::keyClick(general->cbxCalcPer, Qt::Key_Up); // Month -> Week
+    DeliverPostedEvents();
+    EXPECT_EQ(meteo->grdMeteo->rowCount(), 52);
+    EXPECT_EQ(meteo->grdMeteo->item(0, 1)->text().toStdString(), "12.0");
+    // The latitude reaches the sunshine limit the same way.
+    meteo->grdMeteo->setFocus();
+    meteo->grdMeteo->setCurrentCell(25, 4); // late June
+    for (QChar c : QStringLiteral("13.5"))
+        QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_DOUBLE_EQ(data.Meteo.Sunshine.GetDay(178), 13.5);
+    EXPECT_EQ(meteo->CellState(26, 4), TMeteoCellState::Valid);
+    general->edtLatiDegrees->setFocus();
+    general->edtLatiDegrees->selectAll();
+    QTest::keyClicks(general->edtLatiDegrees, QStringLiteral("5"));
+    DeliverPostedEvents();
+    EXPECT_EQ(meteo->CellState(26, 4), TMeteoCellState::OutOfRange); // about 12.3 h at 5 N
+}
+
+TEST_F(WithEditors, TheReportMenuRunsTheMeteoEditorsOwnCheck) {
+    LoadValidProject(data);
+    main.actMeteo->trigger();
+    OpenMenu(main.mnuReports);
+    EXPECT_TRUE(messages.Texts().empty());
+    // An emptied cell is missing data, though the record still holds a number for it.
+    meteo->grdMeteo->item(4, 6)->setText(QString());
+    OpenMenu(main.mnuReports);
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{kMeteoRange});
+    EXPECT_FALSE(data.Meteo.DataValid);
+}
+
+TEST_F(WithEditors, ReportAndStrategyOpenModallyAndAreDestroyedAfterUse) {
+    LoadValidProject(data);
+    OpenMenu(main.mnuReports);
+    ASSERT_TRUE(main.actReport->isEnabled());
+    RunModal<TfrmReportData>([this] { main.actReport->trigger(); },
+                             [](TfrmReportData& report) {
+                                 EXPECT_EQ(report.windowTitle().toStdString(), "Report data");
+                                 EXPECT_TRUE(report.isModal());
+                                 EXPECT_EQ(report.tabTables->count(), 6);
+                             });
+    EXPECT_EQ(main.findChild<TfrmReportData*>(), nullptr);
+    // The text reports' window lives as long as the main window.
+    ASSERT_NE(main.findChild<TfrmReportCWR*>(), nullptr);
+    EXPECT_FALSE(main.findChild<TfrmReportCWR*>()->isVisible());
+
+    data.GuiSettings.SetPeriodKind(2); // Week
+    OpenMenu(main.mnuStrategy);
+    RunModal<TfrmStrategy>([this] { main.actStrategy->trigger(); },
+                           [this](TfrmStrategy& strategy) {
+                               EXPECT_EQ(strategy.windowTitle().toStdString(),
+                                         "Water Management Strategy []");
+                               EXPECT_TRUE(strategy.isModal());
+                               EXPECT_EQ(data.GuiSettings.PeriodKind, 3); // it works per month
+                           });
+    EXPECT_EQ(data.GuiSettings.PeriodKind, 2);
+    DeliverPostedEvents();
+    EXPECT_EQ(main.findChildren<TfrmStrategy*>().size(), 0u);
+    EXPECT_TRUE(messages.Texts().empty());
+}
+
+TEST_F(WithEditors, TheCroppingPatternOpensOnlyOnLoadedAndValidData) {
+    auto* editor = main.findChild<TfrmCropPattern*>();
+    ASSERT_NE(editor, nullptr);
+    main.actCropPattern->trigger();
+    EXPECT_FALSE(editor->isVisible());
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{kLoadGeneral});
+    LoadValidProject(data);
+    data.CropPattern.FileName.clear();
+    main.actMeteo->trigger();
+    QTableWidgetItem* cell = meteo->grdMeteo->item(4, 6);
+    const QString value = cell->text();
+    cell->setText(QString()); // a missing meteo value
+    messages.Clear();
+    main.actCropPattern->trigger();
+    EXPECT_FALSE(editor->isVisible());
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{kMeteoRange});
+    cell->setText(value);
+    data.General.DataValid = false; // the pattern editor does not need valid general data
+    messages.Clear();
+    main.actCropPattern->trigger();
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_TRUE(messages.Messages().empty());
+    EXPECT_EQ(editor->windowTitle().toStdString(), "Cropping pattern []");
+    EXPECT_EQ(editor->parentWidget(), &main);
 }

@@ -89,7 +89,7 @@ TEST_F(MeteoEditor, NewShowsAnEmptyMonthlyGridWithItsCaptions) {
     EXPECT_FALSE(editor.Modified());
 }
 
-TEST_F(MeteoEditor, TypedCellsAreStoredAndTotalled) {
+TEST_F(MeteoEditor, TypedCellsAreStoredAndTotalledAndEnterGoesDown) {
     TypeCell(1, 3, QStringLiteral("31"));
     TypeCell(2, 3, QStringLiteral("12.5"));
     EXPECT_EQ(Cell(1, 3), "31");
@@ -100,6 +100,17 @@ TEST_F(MeteoEditor, TypedCellsAreStoredAndTotalled) {
     // Letters and a second separator are dropped as they are typed.
     TypeCell(3, 1, QStringLiteral("1a2.3.4"));
     EXPECT_EQ(Cell(3, 1), "12.34");
+    // Enter takes the typing down the column.
+    editor.grdMeteo->setFocus();
+    editor.grdMeteo->setCurrentCell(0, 2);
+    for (const char* value : {"20", "21", "22"}) {
+        for (const char* c = value; *c; ++c) // the first key opens the cell editor
+            QTest::keyClick(QApplication::focusWidget(), *c);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    }
+    EXPECT_EQ(Cell(3, 2), "22");
+    EXPECT_EQ(editor.grdMeteo->currentRow(), 3);
+    EXPECT_DOUBLE_EQ(data.Meteo.Tmax.GetDay(70), 22);
 }
 
 TEST_F(MeteoEditor, TemperatureAndHumidityCellsAreMarkedByTheirPartners) {
@@ -207,6 +218,7 @@ TEST_F(MeteoEditor, WeeksAndTenDayPeriodsGiveTheirRows) {
     data.Meteo.Tmin.Fill(11);
     data.GuiSettings.SetPeriodKind(2);
     editor.ShowEditor();
+    EXPECT_EQ(editor.windowTitle().toStdString(), "Meteo data [" + dir.File("site.mtf") + "]");
     ASSERT_EQ(editor.grdMeteo->rowCount(), 52);
     EXPECT_EQ(editor.grdMeteo->horizontalHeaderItem(0)->text().toStdString(), "(Week)");
     EXPECT_EQ(Cell(52, 0), "24/12 (52)");
@@ -220,35 +232,17 @@ TEST_F(MeteoEditor, WeeksAndTenDayPeriodsGiveTheirRows) {
     EXPECT_EQ(editor.grdMeteo->horizontalHeaderItem(0)->text().toStdString(), "(10 days)");
 }
 
-TEST_F(MeteoEditor, FullValidationFindsOneEmptyCell) {
+TEST_F(MeteoEditor, DeleteEmptiesACellAndFullValidationFindsIt) {
     FillValidYear();
     editor.ValidateMeteo();
     EXPECT_TRUE(data.Meteo.DataValid);
-    editor.grdMeteo->setCurrentCell(6, 7);
     editor.grdMeteo->setFocus();
-    QTest::keyClick(editor.grdMeteo, Qt::Key_F2);
-    QWidget* cellEditor = QApplication::focusWidget();
-    QTest::keyClick(cellEditor, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(cellEditor, Qt::Key_Backspace);
-    QTest::keyClick(cellEditor, Qt::Key_Return);
+    editor.grdMeteo->setCurrentCell(6, 7);
+    QTest::keyClick(editor.grdMeteo, Qt::Key_Delete);
     EXPECT_EQ(Cell(7, 7), "");
+    EXPECT_DOUBLE_EQ(data.Meteo.WindSpeed.GetDay(190), 0); // an empty cell counts as 0
     editor.ValidateMeteo();
     EXPECT_FALSE(data.Meteo.DataValid);
-}
-
-TEST_F(MeteoEditor, ShowingARecordKeepsExactValuesThatAreNotRetyped) {
-    data.Meteo.FileName = dir.File("site.mtf");
-    data.Meteo.WindHeight = 2;
-    data.Meteo.Tmin.SetMonth(1, 12.25);
-    data.Meteo.Precipitation.SetMonth(1, 31);
-    editor.ShowEditor();
-    EXPECT_EQ(editor.windowTitle().toStdString(), "Meteo data [" + dir.File("site.mtf") + "]");
-    EXPECT_EQ(Cell(1, 1), "12.3");
-    EXPECT_EQ(editor.edtWHeigth->text().toStdString(), "2.00");
-    EXPECT_EQ(editor.FooterText(3).toStdString(), "31.0");
-    TypeCell(2, 1, QStringLiteral("8"));
-    EXPECT_DOUBLE_EQ(data.Meteo.Tmin.GetDay(1), 12.25);
-    EXPECT_DOUBLE_EQ(data.Meteo.Tmin.GetDay(32), 8);
 }
 
 TEST_F(MeteoEditor, SaveWritesAnMtfFileAndAnnouncesIt) {
@@ -306,23 +300,4 @@ TEST_F(MeteoEditor, ClipboardHoldsTheWindHeightGroupsRowsAndTotal) {
               0u);
     EXPECT_NE(text.find("\r\nJan (1)\t\t\t31\t\t\t\t\t\t\r\n"), std::string::npos);
     EXPECT_NE(text.find("\r\nTotal\t\t\t31.0\t\t\t\t\t\t\r\n"), std::string::npos);
-}
-
-TEST_F(MeteoEditor, EnterGoesDownARowAndDeleteEmptiesACell) {
-    editor.grdMeteo->setFocus();
-    editor.grdMeteo->setCurrentCell(0, 2);
-    for (const char* value : {"20", "21", "22"}) {
-        for (const char* c = value; *c; ++c) // the first key opens the cell editor
-            QTest::keyClick(QApplication::focusWidget(), *c);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    }
-    EXPECT_EQ(Cell(1, 2), "20");
-    EXPECT_EQ(Cell(2, 2), "21");
-    EXPECT_EQ(Cell(3, 2), "22");
-    EXPECT_EQ(editor.grdMeteo->currentRow(), 3);
-    EXPECT_DOUBLE_EQ(data.Meteo.Tmax.GetDay(70), 22);
-    editor.grdMeteo->setCurrentCell(1, 2);
-    QTest::keyClick(editor.grdMeteo, Qt::Key_Delete);
-    EXPECT_EQ(Cell(2, 2), "");
-    EXPECT_DOUBLE_EQ(data.Meteo.Tmax.GetDay(40), 0); // an empty cell counts as 0
 }

@@ -48,16 +48,13 @@ TEST_F(SettingsEditor, ShowsTheUnitsInForceWithTheirNames) {
     EXPECT_TRUE(editor.ToolBar->FileSave1->isVisible());
 }
 
-TEST_F(SettingsEditor, ClosingWithoutAChangeAsksNothing) {
+TEST_F(SettingsEditor, ClosingAsksOnlyAfterAChoiceEvenOneTakenBack) {
     TfrmSettings editor(settings, nullptr);
     editor.show();
     editor.reject();
     EXPECT_FALSE(editor.isVisible());
     EXPECT_TRUE(messages.Messages().empty());
-}
 
-TEST_F(SettingsEditor, ChoosingAUnitAndBackStillCountsAsAChange) {
-    TfrmSettings editor(settings, nullptr);
     editor.show();
     editor.cbxLengthHeigth->setCurrentIndex(1);
     editor.cbxLengthHeigth->setCurrentIndex(0);
@@ -84,17 +81,6 @@ TEST_F(SettingsEditor, SaveStoresTheChoiceWritesTheFileAndPostsTheRefreshes) {
                                 WM_REFRESH_PATTERN, WM_REFRESH_CROPFACTOR, WM_REFRESH_STRATEGY}));
 }
 
-TEST_F(SettingsEditor, YesOnClosingSavesAndCloses) {
-    TfrmSettings editor(settings, nullptr);
-    editor.show();
-    editor.cbxArea->setCurrentIndex(1);
-    messages.Answer(TMessageAnswer::Yes);
-    editor.reject();
-    EXPECT_FALSE(editor.isVisible());
-    EXPECT_EQ(settings.AreaUnit, 1);
-    EXPECT_EQ(File(), Bytes({2, 0, 2, 1, 2, 0, 2, 0, 2, 0, 2, 0}));
-}
-
 TEST_F(SettingsEditor, NoOnClosingLeavesSettingsFileAndWindowsAsTheyWere) {
     const std::string before = File();
     TfrmSettings editor(settings, nullptr);
@@ -107,6 +93,17 @@ TEST_F(SettingsEditor, NoOnClosingLeavesSettingsFileAndWindowsAsTheyWere) {
     EXPECT_EQ(File(), before);
     DeliverPostedEvents();
     EXPECT_TRUE(log.Received.empty());
+}
+
+TEST_F(SettingsEditor, YesOnClosingSavesAndCloses) {
+    TfrmSettings editor(settings, nullptr);
+    editor.show();
+    editor.cbxArea->setCurrentIndex(1);
+    messages.Answer(TMessageAnswer::Yes);
+    editor.reject();
+    EXPECT_FALSE(editor.isVisible());
+    EXPECT_EQ(settings.AreaUnit, 1);
+    EXPECT_EQ(File(), Bytes({2, 0, 2, 1, 2, 0, 2, 0, 2, 0, 2, 0}));
 }
 
 TEST_F(SettingsEditor, AFailedWriteIsReportedAndChangesNothing) {
