@@ -330,21 +330,18 @@ TEST_F(StrategyWindowTest, PastedBlockSpreadsOverTheGrid) {
     QTest::keyClick(cell, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(CellText(w->grdDataInput, 5, DataInputColumn::ETaGross), QStringLiteral("0.2"));
     EXPECT_TRUE(messages.Messages().empty());
-}
 
-TEST_F(StrategyWindowTest, MinusSignRulesOfTheDataInputGrid) {
-    auto w = OpenWindow();
-    w->ShowPage(TStrategyPage::DataInput);
-    QLineEdit* cell = EditCell(w->grdDataInput, 1, DataInputColumn::ChangeGWTable);
+    // Typed, the groundwater change takes a minus sign; the diverted water refuses it.
+    cell = EditCell(w->grdDataInput, 3, DataInputColumn::ChangeGWTable);
     ASSERT_NE(cell, nullptr);
     TypeText(cell, QStringLiteral("-0.1"));
-    EXPECT_EQ(CellText(w->grdDataInput, 1, DataInputColumn::ChangeGWTable), QStringLiteral("-0.1"));
+    EXPECT_EQ(CellText(w->grdDataInput, 3, DataInputColumn::ChangeGWTable), QStringLiteral("-0.1"));
     EXPECT_TRUE(messages.Messages().empty());
-    cell = EditCell(w->grdDataInput, 1, DataInputColumn::DivertedWater);
+    cell = EditCell(w->grdDataInput, 3, DataInputColumn::DivertedWater);
     ASSERT_NE(cell, nullptr);
     TypeText(cell, QStringLiteral("-"));
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Invalid value"});
-    EXPECT_EQ(CellText(w->grdDataInput, 1, DataInputColumn::DivertedWater), QString());
+    EXPECT_EQ(CellText(w->grdDataInput, 3, DataInputColumn::DivertedWater), QString());
 }
 
 TEST_F(StrategyWindowTest, CopyPutsTheShownPageOnTheClipboard) {
