@@ -29,11 +29,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedBarSeries>
-#include <QTabBar>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
-#include <QToolBar>
 #include <QValueAxis>
 
 #include <gtest/gtest.h>

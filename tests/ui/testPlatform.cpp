@@ -11,7 +11,6 @@
 #include "ui/platform/pSingleInstance.h"
 #include "ui/platform/pWindowMessages.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QUuid>
