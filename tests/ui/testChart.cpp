@@ -277,17 +277,14 @@ TEST_F(ChartSaving, EveryKindIsAValidFileOfItsKind) {
     EXPECT_TRUE(messages.Messages().empty());
 }
 
-TEST_F(ChartSaving, ANameWithoutExtensionTakesTheChosenFilters) {
-    Save(dir.File("chart"), 1);
-    EXPECT_FALSE(FileExists(dir.File("chart")));
-    ASSERT_TRUE(FileExists(dir.File("chart.bmp")));
-    EXPECT_EQ(ReadBytes(dir.File("chart.bmp")).substr(0, 2), "BM");
-}
-
-TEST_F(ChartSaving, TheDialogStartsInTheReportFolderAndProposesThePreviousName) {
+TEST_F(ChartSaving, TheDialogStartsInTheReportFolderProposesThePreviousNameAndAddsTheExtension) {
     Save(dir.File("june.wmf"));
     Save("");
-    ASSERT_EQ(dialogs.Asked().size(), 2u);
+    // A name without extension takes the chosen filter's.
+    Save(dir.File("chart"), 1);
+    EXPECT_FALSE(FileExists(dir.File("chart")));
+    EXPECT_EQ(ReadBytes(dir.File("chart.bmp")).substr(0, 2), "BM");
+    ASSERT_EQ(dialogs.Asked().size(), 3u);
     EXPECT_EQ(dialogs.Asked()[0].Folder, dir.Path());
     EXPECT_EQ(dialogs.Asked()[0].Filter, "wmf-files|*.wmf|bmp-files|*.bmp|emf-files|*.emf|"
                                          "png-files|*.png|svg-files|*.svg");

@@ -46,14 +46,6 @@ void OnCropDialog(std::function<void(TfrmCropPatternLine&)> act) {
     });
 }
 
-// Chooses a month in the list from the keyboard, as a user does: Home, then down to it.
-void ChooseMonth(QComboBox* months, int month) {
-    months->setFocus();
-    QTest::keyClick(months, Qt::Key_Home);
-    for (int m = 1; m < month; ++m)
-        QTest::keyClick(months, Qt::Key_Down);
-}
-
 // The main window's project: a valid site of 100 ha irrigable, and crop factor files a user wrote.
 class CropPatternEditor : public ::testing::Test {
 protected:
@@ -96,7 +88,7 @@ protected:
             dialogs.Answer(dir.File(file));
             dialog.ToolBar()->FileOpen1->trigger();
             ReplaceText(dialog.edtArea, QString::fromUtf8(area));
-            ChooseMonth(dialog.cbxMonth, month);
+            Choose(dialog.cbxMonth, dialog.cbxMonth->itemText(month - 1));
             ReplaceText(dialog.edtDay, QString::fromUtf8(day));
             dialog.ToolBar()->SaveToPattern->trigger();
             if (afterSave)
@@ -192,13 +184,13 @@ TEST_F(CropPatternEditor, TheCropDialogTakesACropFileAnAreaAndAPlantingDate) {
         EXPECT_EQ(Text(dialog.edtGrowingPeriod), "160");
         EXPECT_TRUE(save->isEnabled());
 
-        ChooseMonth(dialog.cbxMonth, 2);
+        Choose(dialog.cbxMonth, QStringLiteral("February"));
         EXPECT_EQ(dialog.cbxMonth->currentText().toStdString(), "February");
         EXPECT_EQ(Text(dialog.edtDay), "28");
         EXPECT_EQ(dialog.updDay->Max(), 28);
         QTest::mouseClick(dialog.updDay->UpButton(), Qt::LeftButton);
         EXPECT_EQ(Text(dialog.edtDay), "28");
-        ChooseMonth(dialog.cbxMonth, 6);
+        Choose(dialog.cbxMonth, QStringLiteral("June"));
         EXPECT_EQ(dialog.updDay->Max(), 30);
         QTest::mouseClick(dialog.updDay->DownButton(), Qt::LeftButton);
         QTest::mouseClick(dialog.updDay->DownButton(), Qt::LeftButton);

@@ -68,11 +68,6 @@ protected:
         Type(editor.edtCountry, QStringLiteral("Chile"));
         return path;
     }
-    void Choose(QComboBox* box, int steps) {
-        box->setFocus();
-        for (int i = 0; i < std::abs(steps); ++i)
-            QTest::keyClick(box, steps > 0 ? Qt::Key_Down : Qt::Key_Up);
-    }
 };
 
 } // namespace
@@ -233,7 +228,7 @@ TEST_F(GeneralEditor, DepthOfTwentyMillimetresIsTheLowestValid) {
 }
 
 TEST_F(GeneralEditor, WeekDisablesTheCurveNumberBoxWhateverItsState) {
-    Choose(editor.cbxCalcPer, -2); // Month -> Day
+    Choose(editor.cbxCalcPer, QStringLiteral("Day"));
     EXPECT_EQ(editor.cbxCalcPer->currentText().toStdString(), "Day");
     EXPECT_TRUE(editor.ckbxCNM->isEnabled());
     EXPECT_TRUE(data.General.CurveNumberOffered);
@@ -244,7 +239,7 @@ TEST_F(GeneralEditor, WeekDisablesTheCurveNumberBoxWhateverItsState) {
     EXPECT_TRUE(editor.cbxCNM1->isEnabled());
     EXPECT_TRUE(data.General.UseCurveNumber);
 
-    Choose(editor.cbxCalcPer, 1); // Week
+    Choose(editor.cbxCalcPer, QStringLiteral("Week"));
     EXPECT_FALSE(editor.ckbxCNM->isEnabled());
     EXPECT_TRUE(editor.ckbxCNM->isChecked()); // keeps its state
     EXPECT_FALSE(editor.cbxCNM1->isEnabled());
@@ -255,14 +250,14 @@ TEST_F(GeneralEditor, WeekDisablesTheCurveNumberBoxWhateverItsState) {
 }
 
 TEST_F(GeneralEditor, LandUseAndSoilGroupPickTheCurveNumber) {
-    Choose(editor.cbxCalcPer, -2);
+    Choose(editor.cbxCalcPer, QStringLiteral("Day"));
     editor.ckbxCNM->setFocus();
     QTest::keyClick(editor.ckbxCNM, Qt::Key_Space);
-    Choose(editor.cbxCNM1, 30);
+    Choose(editor.cbxCNM1, editor.cbxCNM1->itemText(30));
     EXPECT_EQ(editor.cbxCNM1->currentIndex(), 30);
     EXPECT_EQ(editor.lblSelectedCNValue->text().toStdString(), "6");
     EXPECT_EQ(data.General.CurveNumber, 6);
-    Choose(editor.cbxCNM2, 2); // group C
+    Choose(editor.cbxCNM2, QStringLiteral("C"));
     EXPECT_EQ(editor.lblSelectedCNValue->text().toStdString(), "70");
     // Storing takes the row and group along.
     Type(editor.edtCountry, QStringLiteral("Peru"));
@@ -299,7 +294,7 @@ TEST_F(GeneralEditor, ATypedChangeIsStoredAndAnnounced) {
     for (int id : {WM_REFRESH_MAIN, WM_REFRESH_METEO, WM_REFRESH_CROPFACTOR})
         EXPECT_NE(std::find(log.Received.begin(), log.Received.end(), id), log.Received.end());
     // Choosing a land use stores nothing and announces nothing.
-    Choose(editor.cbxCalcPer, -2);
+    Choose(editor.cbxCalcPer, QStringLiteral("Day"));
     editor.ckbxCNM->setFocus();
     DeliverPostedEvents();
     log.Received.clear();

@@ -36,14 +36,6 @@ struct ReportCWRTest : ::testing::Test {
         }
         return lines;
     }
-
-    // Shows report as a report writer does; the user looks at it and closes the window.
-    TReportText ShowAndClose(const TReportText& report) {
-        TReportText shown;
-        WhenShown(&window, [&] { shown = Shown(); });
-        window.ShowReport(report);
-        return shown;
-    }
 };
 
 } // namespace
@@ -86,20 +78,7 @@ TEST_F(ReportCWRTest, LinesSplitAtLineBreaksAndOnlyMarkedLinesAreBold) {
     EXPECT_EQ(window.redReport->toPlainText(), QString());
 }
 
-TEST_F(ReportCWRTest, AReportReplacesThePreviousOneAndExitCloses) {
-    const TReportText first = {{"First report", true}, {"one", false}, {"two", false}};
-    const TReportText second = {{"Second report", true}, {"three", false}};
-    EXPECT_EQ(ShowAndClose(first), first);
-    EXPECT_FALSE(window.isVisible());
-
-    WhenShown(&window, [this] { window.actExit->trigger(); });
-    window.ShowReport(second);
-    EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(window.Lines(), second);
-    EXPECT_EQ(Shown(), second);
-}
-
-TEST_F(ReportCWRTest, SaveAsProposesThePreviousNameAndOverwrites) {
+TEST_F(ReportCWRTest, AReportReplacesThePreviousOneAndIsSavedUnderThePreviousName) {
     TFileDialogScript dialogs;
     const TReportText first = {{"Irrigation Water Requirements", true},
                                {"", false},
@@ -117,11 +96,20 @@ TEST_F(ReportCWRTest, SaveAsProposesThePreviousNameAndOverwrites) {
     ASSERT_TRUE(FileExists(saved));
     EXPECT_EQ(ParseRtfParagraphs(ReadBytes(saved)), first);
 
-    // Another report saved again: the same name is proposed and the file replaced.
+    // Another report replaces the first entirely; saved again, the same name is proposed and
+    // the file replaced; Exit closes the window.
     const TReportText second = {{"Water Management Strategy", true}, {"Remark", false}};
     dialogs.Answer(saved);
-    WhenShown(&window, [this] { window.actSaveAs->trigger(); });
+    TReportText shown;
+    WhenShown(&window, [&] {
+        shown = Shown();
+        window.actSaveAs->trigger();
+        window.actExit->trigger();
+        EXPECT_FALSE(window.isVisible());
+    });
     window.ShowReport(second);
+    EXPECT_EQ(shown, second);
+    EXPECT_EQ(window.Lines(), second);
     ASSERT_EQ(dialogs.Asked().size(), 2u);
     EXPECT_EQ(dialogs.Asked()[1].Proposed, dir.File("cwr"));
     const std::string rtf = ReadBytes(saved);
