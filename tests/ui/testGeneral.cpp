@@ -329,7 +329,7 @@ TEST_F(GeneralEditor, SaveWritesAGenFileAndShowsItsPath) {
     EXPECT_EQ(dialogs.Asked().at(0).Folder, dir.File("General"));
 
     // A record named with another extension is saved beside it as .gen.
-    data.General.FileName = dir.File("old.dat");
+    data.General.FileName = GeneralFile("old.dat", "Peru");
     Type(editor.edtCountry, QStringLiteral("Chile"));
     editor.ToolBar()->FileSave1->trigger();
     EXPECT_TRUE(FileExists(dir.File("old.gen")));
@@ -339,6 +339,8 @@ TEST_F(GeneralEditor, SaveWritesAGenFileAndShowsItsPath) {
     EXPECT_EQ(reread.Country, "Chile");
     EXPECT_EQ(reread.MeanDepth, 75); // the shown default went in with the first store
     EXPECT_EQ(reread.ApplInterval, 20);
+    ASSERT_TRUE(reread.Load(dir.File("old.dat"))); // the file it was read from stays
+    EXPECT_EQ(reread.Country, "Peru");
 }
 
 TEST_F(GeneralEditor, ClipboardHoldsEveryFieldAsShown) {
