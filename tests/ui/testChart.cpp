@@ -197,11 +197,18 @@ TEST(ChartWindows, TheReportChartsAWeeklyTableByMonthAndShowsItWeeklyAgain) {
     ASSERT_EQ(report.grdTable->rowCount(), 1 + 52);
     // The reference table draws both its columns; the cropped area its marked column alone,
     // under the column's unit. Each is drawn per month while the table stays per week.
-    for (auto [kind, caption, series, unit] :
-         {std::tuple<K, const char*, int, const char*>{K::ReferenceET,
-                                                       "Reference Evapotranspiration", 2, ""},
-          {K::CroppedArea, "Cropped Area", 1, "(ha)"}}) {
-        ClickTab(report.tabTables, static_cast<int>(kind));
+    struct TChartCase {
+        K Kind;
+        std::string Caption;
+        int Series;
+        std::string Unit;
+    };
+    for (const TChartCase& c : {TChartCase{K::ReferenceET, "Reference Evapotranspiration", 2, ""},
+                                TChartCase{K::CroppedArea, "Cropped Area", 1, "(ha)"}}) {
+        const std::string& caption = c.Caption;
+        const int series = c.Series;
+        const std::string& unit = c.Unit;
+        ClickTab(report.tabTables, static_cast<int>(c.Kind));
         RunModal<TChartWindow>(
             [&] { ClickCommand(report.ToolBar, report.ToolBar->actChart); },
             [&](TChartWindow& window) {
