@@ -180,4 +180,12 @@ TEST(CropETc, OneCropOfThreeLeavesTheOthersAtZero) {
         EXPECT_EQ(pattern.ETFallow.GetDay(d), data->ET0PenmanMonteith.GetDay(d) * 0.3);
         EXPECT_EQ(pattern.ETPermanent.GetDay(d), 0);
     }
+    // And the other way round: a fallow Kc of 0 gives no fallow ET on any day.
+    pattern.KcFallow = 0;
+    pattern.KcPermanent = 0.3;
+    CalcAllCropsETc(*data, data->ET0PenmanMonteith, total);
+    for (int d = 1; d <= 365; ++d) {
+        ASSERT_EQ(pattern.ETFallow.GetDay(d), 0) << d;
+        ASSERT_EQ(pattern.ETPermanent.GetDay(d), data->ET0PenmanMonteith.GetDay(d) * 0.3) << d;
+    }
 }
