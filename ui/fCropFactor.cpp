@@ -8,6 +8,7 @@
 #include "data/cAllData.h"
 #include "ui/fToolBar.h"
 #include "ui/platform/pWindowMessages.h"
+#include "ui/uQtText.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -39,10 +40,6 @@ TEditorValues CropFactorValues() {
     v.RefreshMessage = WM_REFRESH_CROPFACTOR;
     v.ProposeWithExtension = true;
     return v;
-}
-
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
 }
 
 std::string Text(const QLineEdit* field) {

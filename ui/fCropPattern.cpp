@@ -7,6 +7,7 @@
 #include "ui/fCropPatternLine.h"
 #include "ui/fToolBar.h"
 #include "ui/platform/pWindowMessages.h"
+#include "ui/uQtText.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -34,10 +35,6 @@ TEditorValues CropPatternValues() {
     v.Notifications = {WM_REFRESH_MAIN};
     v.RefreshMessage = WM_REFRESH_PATTERN;
     return v;
-}
-
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
 }
 
 // A header bar of fixed sections showing texts; its sections follow the grid's columns.

@@ -8,6 +8,7 @@
 #include "ui/fEditorBase.h"
 #include "ui/fToolBar.h"
 #include "ui/fUpDown.h"
+#include "ui/uQtText.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -22,10 +23,6 @@ namespace {
 
 const std::string kCropFilter = "User defined Cropfactor files (*.udc)|*.udc|Pre defined "
                                 "Cropfactor files (*.crp)|*.crp|All files (*.*)|*.*";
-
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 QLineEdit* MakeEdit(const char* name, bool readOnly) {
     auto* edit = new QLineEdit;

@@ -9,6 +9,7 @@
 #include "data/cAllData.h"
 #include "ui/fUpDown.h"
 #include "ui/platform/pWindowMessages.h"
+#include "ui/uQtText.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -38,24 +39,12 @@ TEditorValues GeneralValues() {
     return v;
 }
 
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 QLineEdit* MakeEdit(const char* name, int width) {
     auto* edit = new QLineEdit;
     edit->setObjectName(QString::fromUtf8(name));
     if (width > 0)
         edit->setFixedWidth(width);
     return edit;
-}
-
-QComboBox* MakeChoice(const char* name, const std::vector<std::string>& items) {
-    auto* box = new QComboBox;
-    box->setObjectName(QString::fromUtf8(name));
-    for (const std::string& item : items)
-        box->addItem(Q(item));
-    return box;
 }
 
 void SelectText(QComboBox* box, const std::string& text) {

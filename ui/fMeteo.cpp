@@ -11,6 +11,7 @@
 #include "data/cMeteoCsv.h"
 #include "ui/fToolBar.h"
 #include "ui/platform/pWindowMessages.h"
+#include "ui/uQtText.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -48,10 +49,6 @@ TEditorValues MeteoValues() {
     v.RefreshMessage = WM_REFRESH_METEO;
     v.ShowAfterSave = false;
     return v;
-}
-
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
 }
 
 bool HasLineOrTab(const QString& text) {

@@ -7,6 +7,7 @@
 #include "ui/fReportCWR.h"
 #include "ui/fToolBar.h"
 #include "ui/fUpDown.h"
+#include "ui/uQtText.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -32,10 +33,6 @@
 namespace {
 
 using K = TReportTableKind;
-
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 // Room around a cell's text, so neighbouring numbers do not run together.
 constexpr int kCellPadding = 18;

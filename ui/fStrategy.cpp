@@ -11,6 +11,7 @@
 #include "ui/fStrategyGrid.h"
 #include "ui/fToolBar.h"
 #include "ui/platform/pWindowMessages.h"
+#include "ui/uQtText.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -41,19 +42,6 @@ TEditorValues StrategyValues() {
     v.Folder = &TGuiSettings::StrategyFolder;
     v.RefreshMessage = WM_REFRESH_STRATEGY;
     return v;
-}
-
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-void SetText(QLabel* label, const std::string& text) {
-    label->setText(Q(text));
-}
-
-void SetText(QLineEdit* field, const std::string& text) {
-    if (field->text() != Q(text))
-        field->setText(Q(text));
 }
 
 } // namespace
@@ -371,7 +359,7 @@ void TfrmStrategy::Display() {
     if (!model)
         return;
     displaying = true;
-    SetText(edtGeneralFile, model->GeneralFile());
+    SetField(edtGeneralFile, model->GeneralFile());
     cbxMethod->setCurrentIndex(model->Method());
     DisplayWaterBalance();
     grdDataInput->Show(model->DataInput());

@@ -8,6 +8,7 @@
 #include "ui/fStrategy.h"
 #include "ui/fStrategyCharts.h"
 #include "ui/fStrategyGrid.h"
+#include "ui/uQtText.h"
 
 #include <QChartView>
 #include <QCheckBox>
@@ -27,10 +28,6 @@
 
 namespace {
 
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
 QLabel* ShownValue(const char* name) {
     auto* label = new QLabel;
     label->setObjectName(QString::fromUtf8(name));
@@ -39,14 +36,6 @@ QLabel* ShownValue(const char* name) {
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     return label;
-}
-
-QComboBox* Choice(const char* name, const std::vector<std::string>& items) {
-    auto* box = new QComboBox;
-    box->setObjectName(QString::fromUtf8(name));
-    for (const std::string& item : items)
-        box->addItem(Q(item));
-    return box;
 }
 
 QLineEdit* NumberField(const char* name) {
@@ -75,15 +64,6 @@ QWidget* DepletedFractionFormula() {
     layout->addWidget(bottom, 2, 1);
     box->setObjectName(QStringLiteral("DFFormula"));
     return box;
-}
-
-void SetText(QLabel* label, const std::string& text) {
-    label->setText(Q(text));
-}
-
-void SetField(QLineEdit* field, const std::string& text) {
-    if (field->text() != Q(text))
-        field->setText(Q(text));
 }
 
 void Select(QComboBox* box, int index) {
@@ -161,7 +141,7 @@ QWidget* TfrmStrategy::BuildWaterBalancePage() {
 
 QWidget* TfrmStrategy::BuildSoilPage() {
     auto* page = new QWidget;
-    cbxSoil = Choice("cbxSoil", SoilTypes());
+    cbxSoil = MakeChoice("cbxSoil", SoilTypes());
     lblCapRiseCaption = new QLabel;
     auto* soilGroup = new QGroupBox(QStringLiteral(" Dominant Soil Type "));
     auto* soilGrid = new QGridLayout(soilGroup);
@@ -177,8 +157,8 @@ QWidget* TfrmStrategy::BuildSoilPage() {
     }
     soilGrid->setColumnStretch(0, 1);
 
-    cbxUniformity = Choice("cbxUniformity", UniformityClasses());
-    cbxDeliveryPattern = Choice("cbxDeliveryPattern", DeliveryPatterns());
+    cbxUniformity = MakeChoice("cbxUniformity", UniformityClasses());
+    cbxDeliveryPattern = MakeChoice("cbxDeliveryPattern", DeliveryPatterns());
     lblDeliveryRatio = ShownValue("lblDeliveryRatio");
     auto* deliveryGroup = new QGroupBox(QStringLiteral(" Water Delivery "));
     auto* deliveryGrid = new QGridLayout(deliveryGroup);
@@ -190,7 +170,7 @@ QWidget* TfrmStrategy::BuildSoilPage() {
     deliveryGrid->addWidget(new QLabel(QStringLiteral("Water delivery ratio")), 2, 0);
     deliveryGrid->addWidget(lblDeliveryRatio, 2, 1, Qt::AlignLeft);
 
-    cbxFlowRegime = Choice("cbxFlowRegime", FlowRegimes());
+    cbxFlowRegime = MakeChoice("cbxFlowRegime", FlowRegimes());
     lblAreaCaption = new QLabel;
     lblIrrigableArea = ShownValue("lblIrrigableArea");
     edtConveyRatio = NumberField("edtConveyRatio");
@@ -204,7 +184,7 @@ QWidget* TfrmStrategy::BuildSoilPage() {
     conveyanceGrid->addWidget(edtConveyRatio, 2, 1, Qt::AlignLeft);
 
     const TFieldApplMethodsShown methods = FieldApplMethodsShown();
-    cbxFieldApplMethod = Choice("cbxFieldApplMethod", methods.Lines);
+    cbxFieldApplMethod = MakeChoice("cbxFieldApplMethod", methods.Lines);
     QFont fixed(QStringLiteral("Monospace"));
     fixed.setStyleHint(QFont::TypeWriter);
     cbxFieldApplMethod->setFont(fixed); // the numbers stand in columns under the header
