@@ -2,27 +2,31 @@
 
 #include "data/cCropFactor.h"
 
-namespace {
-
-// Written so that a NaN from a file is out of range too; a file may also bring negative values.
-bool CoefficientOutOfRange(double kc) {
-    return !(kc > 0 && kc <= kMaxCropCoefficient);
-}
-
-} // namespace
-
 bool GrowingPeriodTooLong(int totalDays) {
     return totalDays > kMaxGrowingPeriod;
 }
 
+// Written so that a NaN from a file is out of range too; a file may also bring negative values.
+bool CropCoefficientInRange(double kc) {
+    return kc > 0 && kc <= kMaxCropCoefficient;
+}
+
+bool RootingDepthInRange(double metres) {
+    return metres > 0;
+}
+
+bool StageLengthInRange(int days) {
+    return days > 0 && !GrowingPeriodTooLong(days);
+}
+
 bool CheckCropFactor(TCropFactor& crop) {
-    bool valid = crop.RootingDepth > 0;
-    if (!crop.StandardKc && CoefficientOutOfRange(crop.GetKc1(1)))
+    bool valid = RootingDepthInRange(crop.RootingDepth);
+    if (!crop.StandardKc && !CropCoefficientInRange(crop.GetKc1(1)))
         valid = false;
-    if (CoefficientOutOfRange(crop.GetKc3(1)) || CoefficientOutOfRange(crop.GetKc4(1)))
+    if (!CropCoefficientInRange(crop.GetKc3(1)) || !CropCoefficientInRange(crop.GetKc4(1)))
         valid = false;
     for (int stage = 1; stage <= 4; ++stage)
-        if (crop.GetStageLength(stage) <= 0 || GrowingPeriodTooLong(crop.GetStageLength(stage)))
+        if (!StageLengthInRange(crop.GetStageLength(stage)))
             valid = false;
     if (valid && GrowingPeriodTooLong(crop.GrowingPeriod()))
         valid = false;

@@ -91,12 +91,18 @@ TDailyArea DailyAreaWithoutLine(const TDailyArea& patternArea, const TCropPatter
     return others;
 }
 
+void AddGrowingDays(TDailyArea& dailyArea, double area, int plantingDay, int growingPeriod) {
+    // A planting day from a damaged file may lie anywhere; the index must not.
+    const int first = ((plantingDay - 1) % kDaysInYear + kDaysInYear) % kDaysInYear;
+    for (int k = 0; k < std::min(growingPeriod, kDaysInYear); ++k)
+        dailyArea[(first + k) % kDaysInYear] += area;
+}
+
 TAreaCheck CropDialogAreaCheck(const TDailyArea& otherCrops, double newArea, int plantingDay,
                                int growingPeriod, double irrigableArea,
                                const TGuiSettings& settings) {
     TDailyArea area = otherCrops;
-    for (int k = 0; k < std::min(growingPeriod, kDaysInYear); ++k)
-        area[(plantingDay - 1 + k + kDaysInYear) % kDaysInYear] += newArea;
+    AddGrowingDays(area, newArea, plantingDay, growingPeriod);
     return AreaCheckOfDailyArea(area, irrigableArea, settings);
 }
 

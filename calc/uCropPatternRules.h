@@ -48,6 +48,9 @@ int PlantingDayOf(int month, int day);
 TDailyArea DailyAreaWithoutLine(const TDailyArea& patternArea, const TCropPattern& pattern,
                                 int line);
 
+// Adds area to the days of a crop's growing period from plantingDay, wrapping past day 365.
+void AddGrowingDays(TDailyArea& dailyArea, double area, int plantingDay, int growingPeriod);
+
 // The check of a crop the dialog saves: the other crops' daily area with newArea added over the
 // crop's growing days from plantingDay (wrapping past day 365).
 TAreaCheck CropDialogAreaCheck(const TDailyArea& otherCrops, double newArea, int plantingDay,

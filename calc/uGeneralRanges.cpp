@@ -73,8 +73,7 @@ bool TGeneralRangeCheck::Valid(TGeneralField field) const {
 TGeneralRangeCheck CheckGeneralRanges(const TGeneral& g) {
     TGeneralRangeCheck check;
     const int degrees = LatitudeDegrees(g.Latitude), minutes = LatitudeMinutes(g.Latitude);
-    check.Latitude = degrees >= 0 && degrees <= kMaxLatitudeDegrees && minutes >= 0 &&
-                     minutes <= kMaxLatitudeMinutes;
+    check.Latitude = LatitudeDegreesInRange(degrees) && LatitudeMinutesInRange(minutes);
     check.Altitude = g.Altitude >= -500 && g.Altitude <= 4500;
     check.GrossArea = g.GrossArea > 0 && g.GrossArea <= kMaxArea;
     check.IrrigableArea =
@@ -82,6 +81,14 @@ TGeneralRangeCheck CheckGeneralRanges(const TGeneral& g) {
     check.Depth = g.MeanDepth >= 20 && g.MeanDepth <= 200;
     check.FixedPercent = g.FixedPercent <= 100;
     return check;
+}
+
+bool LatitudeDegreesInRange(int degrees) {
+    return degrees >= 0 && degrees <= kMaxLatitudeDegrees;
+}
+
+bool LatitudeMinutesInRange(int minutes) {
+    return minutes >= 0 && minutes <= kMaxLatitudeMinutes;
 }
 
 double LatitudeFromEntry(int degrees, int minutes) {

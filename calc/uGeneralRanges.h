@@ -44,6 +44,10 @@ double LatitudeFromEntry(int degrees, int minutes);
 int LatitudeDegrees(double latitude);
 int LatitudeMinutes(double latitude);
 
+// The latitude's two fields within their entry limits.
+bool LatitudeDegreesInRange(int degrees);
+bool LatitudeMinutesInRange(int minutes);
+
 // Entry limits of the latitude fields.
 constexpr int kMaxLatitudeDegrees = 66;
 constexpr int kMaxLatitudeMinutes = 59;

@@ -1,9 +1,8 @@
 #include "calc/uMeteoRanges.h"
 
-#include "calc/uReferenceET.h"
+#include "calc/uRangeCheck.h"
 #include "core/cCalendar.h"
 #include "core/cGuiSettings.h"
-#include "core/cNumberFormat.h"
 #include "data/cAllData.h"
 
 #include <algorithm>
@@ -65,27 +64,5 @@ int SunshineDay(const std::string& calcPeriod, int row, int periodLength) {
 }
 
 void ValidateMeteoRecord(TAllData& data) {
-    const TGuiSettings& units = data.GuiSettings;
-    TMeteo& meteo = data.Meteo;
-    const auto series = meteo.Series();
-    const int rows = units.NumberOfPeriods();
-    const int length = units.GetPeriodLength();
-    // A cell holds the value as shown, so the check reads back the shown text.
-    auto shown = [&](int row, int column) {
-        const int kind = MeteoColumnKind(column);
-        const double value = series[column - 1]->GetPeriod(row, length);
-        return units.ParseValue(kind, ShownNumber(units.FormatValue(kind, value)));
-    };
-    meteo.DataValid = true;
-    for (int row = 1; row <= rows && meteo.DataValid; ++row) {
-        const double tmin = shown(row, MeteoColumn::Tmin);
-        const double rhMean = shown(row, MeteoColumn::RHmean);
-        const double maxSunshine =
-            CalcMaxSunshine(data.General, SunshineDay(data.General.CalcPeriod, row, length));
-        for (int column = MeteoColumn::Tmin; column <= MeteoColumn::WindRatio; ++column)
-            if (MeteoValueOutOfRange(column, shown(row, column), tmin, rhMean, maxSunshine))
-                meteo.DataValid = false;
-    }
-    if (meteo.DataValid)
-        meteo.DataValid = WindHeightInRange(meteo.WindHeight);
+    data.Meteo.DataValid = OutOfRangeMeteo(data.Meteo, data.GuiSettings, &data.General).empty();
 }

@@ -1,5 +1,6 @@
 #include "cli/cliCommands.h"
 
+#include "cli/cliCheck.h"
 #include "cli/cliEt0.h"
 #include "cli/cliReport.h"
 #include "cli/cliShowMake.h"
@@ -57,6 +58,8 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     auto* report = AddReportCommand(app, reportOptions);
     TStrategyOptions strategyOptions;
     auto* strategy = AddStrategyCommand(app, strategyOptions);
+    TCheckOptions checkOptions;
+    auto* check = AddCheckCommand(app, checkOptions);
 
     try {
         app.parse(argc, argv);
@@ -75,5 +78,7 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
         return RunReport(reportOptions, out, err);
     if (*strategy)
         return RunStrategy(strategyOptions, out, err);
+    if (*check)
+        return RunCheck(checkOptions, out, err);
     return kExitUsage;
 }

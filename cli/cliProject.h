@@ -9,6 +9,10 @@
 
 std::string NoSuchFileMessage(const std::string& path);
 
+class TGuiSettings;
+// "imperial" sets every display unit to its imperial choice; any other text leaves them metric.
+void ApplyUnitsOption(const std::string& units, TGuiSettings& settings);
+
 // Loads a record from its file as an editor's Open does; false when that failed (a missing file
 // is reported on err, a damaged one by the record's own message).
 template <class TRecord>

@@ -51,11 +51,7 @@ bool LoadProject(const TReportOptions& o, TAllData& data, std::ostream& err) {
         !LoadDataFile(data.CropPattern, o.PatternFile, err))
         return false;
     SetDerivedGeneralValues(data.General);
-    if (o.Units == "imperial") {
-        TGuiSettings& s = data.GuiSettings;
-        s.LengthUnit = s.AreaUnit = s.VelocityUnit = s.TemperatureUnit = s.PrecipitationUnit =
-            s.VolumeUnit = 1;
-    }
+    ApplyUnitsOption(o.Units, data.GuiSettings);
     return true;
 }
 

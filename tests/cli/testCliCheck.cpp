@@ -1,0 +1,127 @@
+#include "support/CliRun.h"
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <vector>
+
+namespace {
+
+using nlohmann::json;
+
+// Data files written with make, as a user of the command line would build them.
+struct TFiles {
+    TTempDir dir;
+
+    std::string Make(const std::string& name, const json& fields) {
+        const std::string path = dir.File(name);
+        WriteBytes(path + ".json", fields.dump());
+        const TRun run = Cli({"make", path + ".json", path});
+        EXPECT_EQ(run.code, 0) << run.err;
+        return path;
+    }
+
+    std::string General(const std::string& name, double latitude = 37.25, double irrigable = 1000) {
+        return Make(name, {{"Hemisphere", "North"},
+                           {"Latitude", latitude},
+                           {"Altitude", 30},
+                           {"IrrigableArea", irrigable},
+                           {"GrossArea", 1200},
+                           {"CalcPeriod", "Month"},
+                           {"MeanDepth", 75},
+                           {"ApplInterval", 10},
+                           {"FixedPercent", 40}});
+    }
+
+    // A valid year with a winter sunshine of sunshineJan hours and the January Tmin given.
+    std::string Meteo(const std::string& name, double sunshineJan, double tminJan = 5) {
+        return Make(name, {{"WindHeight", 2},
+                           {"Tmin", {tminJan, 5, 7, 9, 13, 17, 19, 19, 16, 12, 8, 5}},
+                           {"Tmax", {16, 18, 21, 23, 28, 33, 36, 35, 31, 25, 20, 16}},
+                           {"Precipitation", {70, 60, 55, 50, 30, 10, 0, 5, 20, 60, 80, 95}},
+                           {"Sunshine", {sunshineJan, 6, 7, 8, 10, 11, 12, 11, 9, 7, 6, 5}},
+                           {"RHmean", {75, 70, 65, 60, 55, 48, 45, 47, 55, 65, 72, 77}},
+                           {"RHmax", std::vector<double>(12, 0)},
+                           {"WindSpeed", std::vector<double>(12, 2)},
+                           {"WindRatio", std::vector<double>(12, 2)}});
+    }
+
+    std::string Crop(const std::string& name, double kc3) {
+        return Make(name, {{"Description", "test crop"},
+                           {"Kc1", {0.4, 0}},
+                           {"Kc3", {kc3, 0}},
+                           {"Kc4", {0.6, 0}},
+                           {"RootingDepth", 1},
+                           {"StageLength", {30, 40, 50, 30}}});
+    }
+};
+
+} // namespace
+
+// One line per value out of range with file, field, period, value and the accepted range; a
+// file without faults says so; exit 1 when anything is out of range.
+TEST(CliCheck, NamesEveryValueOutOfRangeOneLineEach) {
+    TFiles f;
+    const std::string gen = f.General("site.gen");
+    const std::string mtf = f.Meteo("site.mtf", 11); // January at 37 N has under 10 hours of day
+    const std::string udc = f.Crop("maize.udc", 2.2);
+    const TRun run = Cli({"check", mtf, gen, udc});
+    EXPECT_EQ(run.code, 1) << run.err;
+    EXPECT_EQ(run.out, mtf +
+                           ": Sunshine, Jan (1): 11.0 (Range: 0 <= Sunshine <= maximum possible "
+                           "sunshine hours related to latitude)\n" +
+                           gen + ": all values in range\n" + udc +
+                           ": Kc,3: 2.20 (Range: 0 < Kc <= 2)\n");
+}
+
+// Without a .gen the sunshine limit is unknown: the output says so, and the rest is checked.
+TEST(CliCheck, WithoutGeneralDataSunshineIsNotChecked) {
+    TFiles f;
+    const std::string mtf = f.Meteo("site.mtf", 11);
+    const TRun run = Cli({"check", mtf});
+    EXPECT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(run.out, mtf +
+                           ": note: sunshine not checked: no general data file (.gen) among the "
+                           "files gives the latitude\n" +
+                           mtf + ": all values in range\n");
+}
+
+TEST(CliCheck, JsonListsTheSameAndUnreadableFiles) {
+    TFiles f;
+    const std::string gen = f.General("site.gen", 37.25, 1300); // irrigable above gross
+    const std::string broken = f.dir.File("broken.mtf");
+    WriteBytes(broken, Bytes({0x02, 0x00}));
+    const TRun run = Cli({"check", gen, broken, "--format", "json", "--units", "imperial"});
+    EXPECT_EQ(run.code, 1);
+    const json j = json::parse(run.out);
+    ASSERT_EQ(j["out_of_range"].size(), 1u);
+    EXPECT_EQ(j["out_of_range"][0],
+              json({{"file", gen},
+                    {"field", "Size of irrigable area"},
+                    {"period", ""},
+                    {"value", "3211.0"},
+                    {"range", "Range: 1 < Irrigable area <= 2470000 ac and Irrigable area <= "
+                              "Gross area"}}));
+    ASSERT_EQ(j["unreadable"].size(), 1u);
+    EXPECT_EQ(j["unreadable"][0]["file"], broken);
+    EXPECT_EQ(j["unreadable"][0]["error"], "Error in procedure ReadData: Stream read error");
+}
+
+TEST(CliCheck, ExitCodes) {
+    TFiles f;
+    const std::string gen = f.General("site.gen");
+    struct TCase {
+        std::vector<std::string> args;
+        int code;
+    };
+    const TCase cases[] = {
+        {{"check", gen}, 0},
+        {{"check", f.dir.File("missing.gen")}, 1},
+        {{"check"}, 2},
+        {{"check", f.dir.File("notes.txt")}, 2},
+        {{"check", gen, "--format", "xml"}, 2},
+    };
+    for (const TCase& k : cases)
+        EXPECT_EQ(Cli(k.args).code, k.code) << k.args.back();
+}
