@@ -126,8 +126,16 @@ TSunset Sunset(double tanLatitude, const TSunOfDay& sun) {
     return {std::acos(x), std::sqrt((1 - x) * (1 + x))};
 }
 
-double SaturationVapourPressure(double t) {
-    return 0.6108 * std::exp(17.27 * t / (t + 237.3));
+// ea of Penman-Monteith from RHmean and the saturation vapour pressures at Tmin and Tmax.
+double VapourPressureOf(double rhMean, double e0Min, double e0Max) {
+    return rhMean / (50 / e0Max + 50 / e0Min);
+}
+
+// The angle term of the extraterrestrial radiation, Ra = 435.2 dr times this.
+double RadiationGeometry(const TSunset& sunset, double sinLatitude, double cosLatitude,
+                         const TSunOfDay& sun) {
+    return sunset.angle * sinLatitude * sun.sinDeclination +
+           cosLatitude * sun.cosDeclination * sunset.sine;
 }
 
 // ln(67.75 z - 5.42) of the logarithmic wind profile, checked before anything divides by it.
@@ -228,7 +236,7 @@ public:
         const double e0Max = SaturationVapourPressure(in.tmax);
         const double e0Min = SaturationVapourPressure(in.tmin);
         const double es = (e0Max + e0Min) / 2;
-        const double ea = in.rhMean / (50 / e0Max + 50 / e0Min);
+        const double ea = VapourPressureOf(in.rhMean, e0Min, e0Max);
         const double ed = in.rhMean * e0Mean / 100;
         const double slopeBase = (tmean + 237.3) * (tmean + 237.3);
         const double slopeModPenman = 4098 * e0Mean / slopeBase;
@@ -279,6 +287,26 @@ double CalcMaxSunshine(const TGeneral& general, int day) {
     return kHoursPerRadian * Sunset(tanLatitude, SunOfDays()[day]).angle;
 }
 
+TDaySun DaySun(double latitudeRadians, int day) {
+    const TSunOfDay& sun = SunOfDays()[std::clamp(day, 1, kDaysInYear)];
+    const TSunset sunset = Sunset(std::tan(latitudeRadians), sun);
+    const double geometry =
+        RadiationGeometry(sunset, std::sin(latitudeRadians), std::cos(latitudeRadians), sun);
+    return {kHoursPerRadian * sunset.angle, 435.2 * sun.distance * geometry};
+}
+
+double SaturationVapourPressure(double t) {
+    return 0.6108 * std::exp(17.27 * t / (t + 237.3));
+}
+
+double ActualVapourPressure(double rhMean, double tmin, double tmax) {
+    return VapourPressureOf(rhMean, SaturationVapourPressure(tmin), SaturationVapourPressure(tmax));
+}
+
+double RHmeanOfVapourPressure(double ea, double tmin, double tmax) {
+    return ea * (50 / SaturationVapourPressure(tmax) + 50 / SaturationVapourPressure(tmin));
+}
+
 double WindAt2m(double windSpeed, double height) {
     if (height == 2)
         return windSpeed;
@@ -307,8 +335,7 @@ void CalcET0(TAllData& allData) {
         const TSunOfDay& sun = sunOfDays[day];
         const TSunset sunset = Sunset(tanLatitude, sun);
         const double maxSunshine = kHoursPerRadian * sunset.angle;
-        const double geometry = sunset.angle * sinLatitude * sun.sinDeclination +
-                                cosLatitude * sun.cosDeclination * sunset.sine;
+        const double geometry = RadiationGeometry(sunset, sinLatitude, cosLatitude, sun);
         const double ra = 435.2 * sun.distance * geometry;
         const double raPrime = 430.7 * sun.distance * geometry;
         const double raMJ = 0.0864 * ra;

@@ -22,6 +22,19 @@ double CalcMaxSunshine(const TGeneral& general, int day);
 
 // Latitude in radians from degrees.minutes; negative in the south, 0 taken as 0.0001.
 double LatitudeRadians(const TGeneral& general);
+// The sun of a day 1..365 at a latitude in radians, as the methods see it: the maximum possible
+// sunshine hours N and the extraterrestrial radiation Ra in W/m² (a 24-hour mean).
+struct TDaySun {
+    double MaxSunshine;
+    double Radiation;
+};
+TDaySun DaySun(double latitudeRadians, int day);
+// Saturation vapour pressure e°(T), kPa, of a temperature in °C.
+double SaturationVapourPressure(double t);
+// The actual vapour pressure ea (kPa) that Penman-Monteith takes from the mean relative humidity
+// (%) and the day's Tmin and Tmax; RHmeanOfVapourPressure is its exact inverse.
+double ActualVapourPressure(double rhMean, double tmin, double tmax);
+double RHmeanOfVapourPressure(double ea, double tmin, double tmax);
 // Wind speed at 2 m from a speed measured at the given height.
 double WindAt2m(double windSpeed, double height);
 // Adjustment factor c of the modified Penman method, interpolated (and extrapolated below the

@@ -1,6 +1,7 @@
 #include "cli/cliCommands.h"
 
 #include "cli/cliCheck.h"
+#include "cli/cliClimate.h"
 #include "cli/cliEt0.h"
 #include "cli/cliReport.h"
 #include "cli/cliShowMake.h"
@@ -60,6 +61,8 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     auto* strategy = AddStrategyCommand(app, strategyOptions);
     TCheckOptions checkOptions;
     auto* check = AddCheckCommand(app, checkOptions);
+    TClimateCliOptions climateOptions;
+    auto* climate = AddClimateCommand(app, climateOptions);
 
     try {
         app.parse(argc, argv);
@@ -80,5 +83,7 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
         return RunStrategy(strategyOptions, out, err);
     if (*check)
         return RunCheck(checkOptions, out, err);
+    if (*climate)
+        return RunClimate(climateOptions, out, err);
     return kExitUsage;
 }

@@ -2,47 +2,15 @@
 
 #include "core/cError.h"
 #include "core/cFileIO.h"
+#include "data/cCsvColumns.h"
 #include "data/cMeteo.h"
 
 #include <algorithm>
 #include <array>
-#include <cctype>
-#include <charconv>
-#include <cmath>
 #include <sstream>
 #include <vector>
 
 namespace {
-
-const std::array<const char*, TMeteo::kSeriesCount> kColumnNames{
-    "Tmin", "Tmax", "Precipitation", "Sunshine", "RHmean", "RHmax", "WindSpeed", "WindRatio"};
-
-std::string Trim(std::string text) {
-    const auto blank = [](unsigned char c) { return std::isspace(c) || c == '"'; };
-    while (!text.empty() && blank(static_cast<unsigned char>(text.back())))
-        text.pop_back();
-    std::size_t first = 0;
-    while (first < text.size() && blank(static_cast<unsigned char>(text[first])))
-        ++first;
-    return text.substr(first);
-}
-
-std::string Lower(std::string text) {
-    for (char& c : text)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
-
-std::vector<std::string> SplitFields(const std::string& line, char separator) {
-    std::vector<std::string> fields;
-    std::string field;
-    std::istringstream in(line);
-    while (std::getline(in, field, separator))
-        fields.push_back(Trim(field));
-    if (!line.empty() && line.back() == separator)
-        fields.emplace_back();
-    return fields;
-}
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
@@ -51,7 +19,7 @@ std::vector<std::string> Lines(const std::string& text) {
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
-        if (!Trim(line).empty())
+        if (!TrimCsvField(line).empty())
             lines.push_back(line);
     }
     return lines;
@@ -59,12 +27,7 @@ std::vector<std::string> Lines(const std::string& text) {
 
 double Number(const std::string& field, int row, const char* column) {
     double value = 0;
-    const char* first = field.data();
-    const char* last = first + field.size();
-    if (!field.empty() && *first == '+')
-        ++first;
-    const auto [end, ec] = std::from_chars(first, last, value);
-    if (field.empty() || ec != std::errc() || end != last || !std::isfinite(value))
+    if (!ParseCsvNumber(field, false, value))
         throw TQueltaError("Row " + std::to_string(row) + ", column " + column + ": \"" + field +
                            "\" is not a number");
     return value;
@@ -84,15 +47,17 @@ void ImportMeteoCsv(const std::string& text, int periodLength, int periodCount, 
         headerLine.find(',') == std::string::npos && headerLine.find(';') != std::string::npos
             ? ';'
             : ',';
-    const std::vector<std::string> header = SplitFields(headerLine, separator);
+    const std::vector<std::string> header = SplitCsvLine(headerLine, separator);
 
     std::array<std::size_t, TMeteo::kSeriesCount> position{};
     for (int s = 0; s < TMeteo::kSeriesCount; ++s) {
+        const auto quantity = static_cast<TMeteoQuantity>(s);
         const auto found = std::find_if(header.begin(), header.end(), [&](const std::string& h) {
-            return Lower(h) == Lower(kColumnNames[s]);
+            return QuantityOfColumn(h, TNameSet::Normals) == quantity;
         });
         if (found == header.end())
-            throw TQueltaError(std::string("The column \"") + kColumnNames[s] + "\" is missing");
+            throw TQueltaError(std::string("The column \"") + MeteoQuantityName(quantity) +
+                               "\" is missing");
         position[s] = static_cast<std::size_t>(found - header.begin());
     }
 
@@ -107,10 +72,10 @@ void ImportMeteoCsv(const std::string& text, int periodLength, int periodCount, 
     // Read every value before anything is written.
     std::vector<std::array<double, TMeteo::kSeriesCount>> values(rows);
     for (int r = 0; r < rows; ++r) {
-        const std::vector<std::string> fields = SplitFields(lines[r + 1], separator);
+        const std::vector<std::string> fields = SplitCsvLine(lines[r + 1], separator);
         for (int s = 0; s < TMeteo::kSeriesCount; ++s) {
             const std::string field = position[s] < fields.size() ? fields[position[s]] : "";
-            values[r][s] = Number(field, r + 1, kColumnNames[s]);
+            values[r][s] = Number(field, r + 1, MeteoQuantityName(static_cast<TMeteoQuantity>(s)));
         }
     }
 
