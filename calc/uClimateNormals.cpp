@@ -1,7 +1,7 @@
 #include "calc/uClimateNormals.h"
 
-#include "calc/uMeteoGrid.h"
 #include "calc/uMeteoRanges.h"
+#include "calc/uRangeCheck.h"
 #include "core/cCalendar.h"
 #include "core/cError.h"
 #include "core/cGuiSettings.h"
@@ -92,15 +92,6 @@ std::string RowList(const std::vector<std::string>& labels, const std::string& p
     for (const std::string& label : labels)
         text += (text.empty() ? "" : ", ") + label;
     return text;
-}
-
-TMeteoRowTexts RowTexts(const TMeteo& meteo, const TGuiSettings& units, int row,
-                        const std::string& label) {
-    TMeteoRowTexts texts;
-    texts[0] = label;
-    for (int c = MeteoColumn::Tmin; c <= MeteoColumn::WindRatio; ++c)
-        texts[c] = MeteoCellText(meteo, units, row, c);
-    return texts;
 }
 
 } // namespace
@@ -453,9 +444,6 @@ TClimateResult MakeClimateNormals(const TClimateAccumulator& days, const TClimat
         result.Meteo.WindHeight = 2;
         result.WindHeightSource = "assumed";
     }
-    if (!WindHeightInRange(result.Meteo.WindHeight))
-        throw TQueltaError("The wind is measured at " + FormatGeneral(result.Meteo.WindHeight) +
-                           " m; the meteo data take heights from 0.5 to 15 m");
 
     // Checked as the editor will show them: per day for daily normals.
     TGuiSettings shown = units;
@@ -472,29 +460,22 @@ void FitToMeteoEditor(TMeteo& meteo, const TGeneral& general, const TGuiSettings
                       std::vector<std::string>& notes) {
     const int length = units.GetPeriodLength();
     const std::vector<std::string> labels = units.FillPeriodColumn();
-    const TMeteoRowTexts captions = MeteoColumnCaptions(units);
+    // The editor checks the number its cell shows: one decimal.
+    auto shown = [&](const TYearData& series, int row) {
+        return ShownNumber(units.FormatValue(QuantityKind::Plain1, series.GetPeriod(row, length)));
+    };
     std::vector<std::string> lowered, raised;
     for (int row = 1; row <= units.NumberOfPeriods(); ++row) {
         const double limit = CalcMaxSunshine(general, SunshineDay(general.CalcPeriod, row, length));
-        TMeteoRowTexts texts = RowTexts(meteo, units, row, labels[row]);
-        if (MeteoCellState(texts, MeteoColumn::Sunshine, units, limit) ==
-            TMeteoCellState::OutOfRange) {
-            // Shown with one decimal: the tenth below the limit.
+        if (shown(meteo.Sunshine, row) > limit) {
             meteo.Sunshine.SetPeriod(row, length, std::floor(limit * 10) / 10);
             lowered.push_back(labels[row]);
         }
-        if (MeteoCellState(texts, MeteoColumn::RHmax, units, limit) ==
-                TMeteoCellState::OutOfRange &&
-            ShownNumber(texts[MeteoColumn::RHmax]) <= 100) {
-            meteo.RHmax.SetPeriod(row, length, ShownNumber(texts[MeteoColumn::RHmean]));
+        const double rhMean = shown(meteo.RHmean, row), rhMax = shown(meteo.RHmax, row);
+        if (rhMax != 0 && rhMean > rhMax && rhMean <= 100) {
+            meteo.RHmax.SetPeriod(row, length, rhMean);
             raised.push_back(labels[row]);
         }
-        texts = RowTexts(meteo, units, row, labels[row]);
-        for (int c = MeteoColumn::Tmin; c <= MeteoColumn::WindRatio; ++c)
-            if (MeteoCellState(texts, c, units, limit) == TMeteoCellState::OutOfRange)
-                throw TQueltaError(labels[row] + ", " + captions[c] + ": " + texts[c] +
-                                   " is outside what the meteo editor accepts (" +
-                                   TrimCsvField(MeteoRangeHint(c, units)) + ")");
     }
     if (!lowered.empty())
         notes.push_back("Sunshine above the day length at the general data's latitude lowered "
@@ -502,6 +483,9 @@ void FitToMeteoEditor(TMeteo& meteo, const TGeneral& general, const TGuiSettings
                         RowList(lowered, units.PeriodName()));
     if (!raised.empty())
         notes.push_back("RHmax below RHmean raised to it: " + RowList(raised, units.PeriodName()));
+    const std::vector<TOutOfRange> faults = OutOfRangeMeteo(meteo, units, &general);
+    if (!faults.empty())
+        throw TQueltaError("The meteo editor would refuse " + OutOfRangeText(faults.front()));
 }
 
 std::string YearsUsedText(const TClimateVariableSummary& variable) {

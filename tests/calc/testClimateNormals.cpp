@@ -462,17 +462,15 @@ TEST(ClimateNormals, AValueTheEditorWouldMarkStopsTheImport) {
     const std::string hot =
         Record(2001, 2, [](int, int m, int, TDayValues& v) { v.Tmax = m == 7 ? 57 : 25; });
     const std::string message = ErrorOf(hot);
-    EXPECT_EQ(message.rfind("Jul (7), max (°C): 57.0 is outside what the meteo editor accepts "
-                            "(Range: ",
-                            0),
-              0u)
+    EXPECT_EQ(message.rfind("The meteo editor would refuse Tmax, Jul (7): 57.0 (Range: ", 0), 0u)
         << message;
 
     const std::string windy = Record(2001, 1, [](int, int, int, TDayValues& v) { v.Wind = 3; });
     TClimateChoices high;
     high.WindHeight = 20;
     EXPECT_EQ(ErrorOf(windy, high),
-              "The wind is measured at 20 m; the meteo data take heights from 0.5 to 15 m");
+              "The meteo editor would refuse Height of windspeed measurements above ground level: "
+              "20.00 (Range: 0.5 < Height windspeed measurement <= 15 m)");
 }
 
 TEST(ClimateNormals, RadiationAboveWhatReachesTheAtmosphereStopsTheImport) {
