@@ -24,11 +24,13 @@ const std::array<TCurveNumberRow, 101> kCurveNumberTable = {{
     {96, 89, 99}, {97, 92, 99}, {98, 94, 99}, {99, 97, 100}, {100, 100, 100},
 }};
 
+// The Curve Numbers of the USDA Soil Conservation Service (National Engineering Handbook section
+// 4; TR-55 table 2-2b) for antecedent moisture condition II, soil groups A to D.
 const std::array<TLandUseRow, kLandUseRows> kLandUseTable = {{
     {"Fallow", "straight row", "poor", {77, 86, 91, 94}},
     {"Row crops", "straight row", "poor", {72, 81, 88, 91}},
     {"Row crops", "straight row", "good", {67, 78, 85, 89}},
-    {"Row crops", "contoured", "poor", {70, 79, 81, 88}},
+    {"Row crops", "contoured", "poor", {70, 79, 84, 88}},
     {"Row crops", "contoured", "good", {65, 75, 82, 86}},
     {"Row crops", "terraced", "poor", {66, 74, 80, 82}},
     {"Row crops", "terraced", "good", {62, 71, 78, 81}},
@@ -43,13 +45,13 @@ const std::array<TLandUseRow, kLandUseRows> kLandUseTable = {{
     {"Close-seeded legumes", "contoured", "poor", {64, 75, 83, 85}},
     {"Close-seeded legumes", "contoured", "good", {55, 69, 78, 83}},
     {"Close-seeded legumes", "terraced", "poor", {63, 73, 80, 83}},
-    {"Close-seeded legumes", "terraced", "good", {51, 67, 67, 80}},
+    {"Close-seeded legumes", "terraced", "good", {51, 67, 76, 80}},
     {"Rotational meadow", "straight row", "poor", {66, 77, 85, 89}},
     {"Rotational meadow", "straight row", "good", {58, 72, 81, 85}},
     {"Rotational meadow", "contoured", "poor", {64, 75, 83, 85}},
     {"Rotational meadow", "contoured", "good", {55, 69, 78, 83}},
     {"Rotational meadow", "terraced", "poor", {63, 73, 80, 83}},
-    {"Rotational meadow", "terraced", "good", {51, 67, 67, 80}},
+    {"Rotational meadow", "terraced", "good", {51, 67, 76, 80}},
     {"Pasture range", "", "poor", {68, 79, 86, 89}},
     {"Pasture range", "", "fair", {49, 69, 79, 84}},
     {"Pasture range", "", "good", {39, 61, 74, 80}},

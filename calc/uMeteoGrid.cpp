@@ -132,11 +132,10 @@ std::string MeteoRangeHint(int column, const TGuiSettings& units) {
     switch (column) {
     case 1:
     case 2:
-        return units.UnitOf(QuantityKind::Temperature) == 0
-                   ? "Range: 0 <= Temperature <= 55 and Tmin < Tmax " +
-                         unit(QuantityKind::Temperature)
-                   : "Range: 0 < Temperature <= 131 and Tmin < Tmax  " +
-                         unit(QuantityKind::Temperature);
+        return (units.UnitOf(QuantityKind::Temperature) == 0
+                    ? "Range: -50 <= Temperature <= 55 and Tmin < Tmax "
+                    : "Range: -58 <= Temperature <= 131 and Tmin < Tmax ") +
+               unit(QuantityKind::Temperature);
     case 3:
         return units.UnitOf(QuantityKind::Depth) == 0
                    ? "Range: 0 <= Precipitation <= 1000 " + unit(QuantityKind::Depth)
@@ -170,6 +169,13 @@ std::string WindHeightHint(const TGuiSettings& units) {
                : "Range: 1.64 < Height windspeed measurement <= 49.21 ft";
 }
 
+bool MeteoCellAcceptsCharacter(int column, char32_t typed, const std::string& text,
+                               std::size_t cursor) {
+    if (typed == U'-') // frost: a minus leads a temperature, nothing else
+        return IsTemperatureColumn(column) && cursor == 0 && text.find('-') == std::string::npos;
+    return AcceptsTypedCharacter(TNumberEntry::Decimal, typed, text);
+}
+
 void SpreadPastedText(TMeteoGridTexts& grid, int row, int column, const std::string& text) {
     const char separator = DecimalSeparator();
     int r = row;
@@ -180,7 +186,8 @@ void SpreadPastedText(TMeteoGridTexts& grid, int row, int column, const std::str
         return &grid[r][c];
     };
     auto leave = [&] {
-        if (std::string* t = cell(); t && !t->empty() && t->front() == '-')
+        if (std::string* t = cell();
+            t && !IsTemperatureColumn(c) && !t->empty() && t->front() == '-')
             *t = std::string("0") + separator + "0";
     };
     auto enter = [&](std::size_t next) {
@@ -204,7 +211,8 @@ void SpreadPastedText(TMeteoGridTexts& grid, int row, int column, const std::str
             c = column;
             enter(i + 1);
         } else if ((ch >= '0' && ch <= '9') || ch == '-' || ch == separator) {
-            if (std::string* t = cell())
+            std::string* t = cell();
+            if (t && !(ch == '-' && IsTemperatureColumn(c) && !t->empty()))
                 *t += ch;
         }
     }

@@ -52,11 +52,18 @@ bool MeteoGridValid(const TMeteoGridTexts& grid, const TGuiSettings& units,
 std::string MeteoRangeHint(int column, const TGuiSettings& units);
 std::string WindHeightHint(const TGuiSettings& units);
 
+// Whether a key typed into a cell of column 1..8 is let through: digits, backspace and one
+// decimal separator; in the temperature columns also "-" as the first character. text is the
+// cell's text without its selection, cursor where the character would go.
+bool MeteoCellAcceptsCharacter(int column, char32_t typed, const std::string& text,
+                               std::size_t cursor);
+
 // Spreads pasted text with tabs and line ends over the grid from row, column (0-based row,
 // column 1..8): the first cell is emptied, digits, "-" and the decimal separator are appended to
 // the current cell, a tab moves one column right, a line end one row down to the first column;
-// each cell entered is emptied first unless the text has ended. A cell left by a tab or line end
-// whose text begins with "-" becomes "0.0". Cells outside the grid are not written.
+// each cell entered is emptied first unless the text has ended. Outside the temperature columns,
+// a cell left by a tab or line end whose text begins with "-" becomes "0.0"; in them a "-" is
+// kept as the first character only. Cells outside the grid are not written.
 void SpreadPastedText(TMeteoGridTexts& grid, int row, int column, const std::string& text);
 
 // Height of the grid in a window of the given height: 21 pixels per row (row 0 included); when

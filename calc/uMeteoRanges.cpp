@@ -22,15 +22,22 @@ int MeteoColumnKind(int column) {
     }
 }
 
+bool IsTemperatureColumn(int column) {
+    return column == MeteoColumn::Tmin || column == MeteoColumn::Tmax;
+}
+
 bool MeteoValueOutOfRange(int column, double value, double tmin, double rhMean,
                           double maxSunshine) {
-    if (!std::isfinite(value) || value < 0)
-        return true; // pasted text can bring a minus into any column, a file NaN or infinity
+    if (!std::isfinite(value))
+        return true; // a file may bring NaN or infinity
+    if (IsTemperatureColumn(column)) {
+        if (value < kMinTemperature || value > kMaxTemperature)
+            return true;
+        return column == MeteoColumn::Tmax && tmin > value; // Tmin equal to Tmax is accepted
+    }
+    if (value < 0)
+        return true; // pasted text or a file can bring a minus into any column
     switch (column) {
-    case MeteoColumn::Tmin:
-        return value < 0 || value > 55;
-    case MeteoColumn::Tmax:
-        return value < 0 || value > 55 || tmin > value; // Tmin equal to Tmax is accepted
     case MeteoColumn::Precipitation:
         return value > 1000;
     case MeteoColumn::Sunshine:

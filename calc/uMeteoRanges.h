@@ -20,6 +20,12 @@ constexpr int WindSpeed = 7;
 constexpr int WindRatio = 8;
 } // namespace MeteoColumn
 
+// Mean daily temperatures a site may have, °C: frost is common on irrigated land.
+constexpr double kMinTemperature = -50;
+constexpr double kMaxTemperature = 55;
+
+bool IsTemperatureColumn(int column);
+
 // The quantity kind a column is converted and shown with.
 int MeteoColumnKind(int column);
 

@@ -372,8 +372,10 @@ void CalcET0(TAllData& allData) {
         if (!std::isfinite(penmanMonteith) || !std::isfinite(modPenman) ||
             !std::isfinite(hargreaves))
             throw TCalcError("Invalid floating point operation");
-        allData.ET0PenmanMonteith.SetDay(day, penmanMonteith);
-        allData.ET0ModPenman.SetDay(day, modPenman);
-        allData.ET0Hargreaves.SetDay(day, hargreaves);
+        // Frost drives Hargreaves' (Tmean + 17), and with little sun the net radiation, below
+        // zero; a surface does not gain water by evapotranspiration, so a negative rate is 0.
+        allData.ET0PenmanMonteith.SetDay(day, std::max(0.0, penmanMonteith));
+        allData.ET0ModPenman.SetDay(day, std::max(0.0, modPenman));
+        allData.ET0Hargreaves.SetDay(day, std::max(0.0, hargreaves));
     }
 }

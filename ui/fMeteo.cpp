@@ -547,13 +547,18 @@ bool TfrmMeteo::GridKeyPress(QObject* watched, QKeyEvent* key) {
         return false;
     // A key on a cell that is not being edited starts an edit that replaces the text.
     std::string text;
+    int cursor = 0;
     if (editor) {
         QString rest = editor->text();
-        if (editor->hasSelectedText())
-            rest.remove(editor->selectionStart(), editor->selectedText().size());
+        cursor = editor->cursorPosition();
+        if (editor->hasSelectedText()) {
+            cursor = editor->selectionStart();
+            rest.remove(cursor, editor->selectedText().size());
+        }
         text = rest.toStdString();
     }
-    const bool accepted = AcceptsTypedCharacter(TNumberEntry::Decimal, typed.at(0).unicode(), text);
+    const bool accepted = MeteoCellAcceptsCharacter(column, typed.at(0).unicode(), text,
+                                                    static_cast<std::size_t>(cursor));
     grdMeteo->viewport()->update();
     return !accepted;
 }

@@ -26,7 +26,6 @@ TEST(CurveNumber, FiveDayRainChoosesTheMoistureCondition) {
 
 TEST(CurveNumber, LandUseTableAsTheEditorListsIt) {
     EXPECT_EQ(LandUseCurveNumber(0, 0), 77);
-    EXPECT_EQ(LandUseCurveNumber(18, 2), 67);
     EXPECT_EQ(LandUseCurveNumber(37, 3), 92);
     EXPECT_EQ(LandUseCurveNumber(38, 0), 0);
     EXPECT_EQ(LandUseCurveNumber(0, 4), 0);
@@ -36,6 +35,31 @@ TEST(CurveNumber, LandUseTableAsTheEditorListsIt) {
     for (int row = 0; row < kLandUseRows; ++row)
         for (int group = 0; group < 4; ++group)
             EXPECT_GE(kCurveNumberTable[LandUseCurveNumber(row, group)].Dry, 2);
+}
+
+// The published table: a poorer soil group always runs off more, and poor cover more than good
+// cover of the same use and treatment. Three cells once broke both rules by a typing error.
+TEST(CurveNumber, LandUseTableFollowsThePublishedTable) {
+    for (int row = 0; row < kLandUseRows; ++row)
+        for (int group = 1; group < 4; ++group)
+            EXPECT_GT(LandUseCurveNumber(row, group), LandUseCurveNumber(row, group - 1))
+                << LandUseText(row) << " group " << group;
+    for (int row = 1; row < kLandUseRows; ++row) {
+        const TLandUseRow& poorer = kLandUseTable[row - 1];
+        const TLandUseRow& better = kLandUseTable[row];
+        if (std::string(poorer.LandUse) != better.LandUse ||
+            std::string(poorer.Treatment) != better.Treatment)
+            continue;
+        for (int group = 0; group < 4; ++group)
+            EXPECT_GE(LandUseCurveNumber(row - 1, group), LandUseCurveNumber(row, group))
+                << LandUseText(row) << " group " << group;
+    }
+    struct TCell {
+        int row, group, cn;
+    };
+    const TCell corrected[] = {{3, 2, 84}, {18, 2, 76}, {24, 2, 76}};
+    for (const TCell& c : corrected)
+        EXPECT_EQ(LandUseCurveNumber(c.row, c.group), c.cn) << LandUseText(c.row);
 }
 
 TEST(CurveNumber, GeneralDataGetTheEditorsDerivedValues) {

@@ -101,12 +101,20 @@ TEST(MeteoGrid, CellRulesAtTheirBounds) {
     EXPECT_EQ(State(Row({"21", "20"}), 1), Valid); // only Tmax is marked
     EXPECT_EQ(State(Row({"0", "55"}), 2), Valid);
     EXPECT_EQ(State(Row({"0", "55.1"}), 2), Out);
-    EXPECT_EQ(State(Row({"-0.5", "5"}), 1), Out);
-    EXPECT_EQ(State(Row({"", "5"}), 2), Valid); // nothing to compare with yet
+    // Frost: down to -50 °C in both columns, Tmin still not above Tmax.
+    EXPECT_EQ(State(Row({"-15", "-2"}), 1), Valid);
+    EXPECT_EQ(State(Row({"-15", "-2"}), 2), Valid);
+    EXPECT_EQ(State(Row({"-50", "-50"}), 2), Valid);
+    EXPECT_EQ(State(Row({"-50.1", "5"}), 1), Out);
+    EXPECT_EQ(State(Row({"-5", "-6"}), 2), Out);
+    EXPECT_EQ(State(Row({"-", "5"}), 1), Valid); // a minus typed so far counts as 0
+    EXPECT_EQ(State(Row({"", "5"}), 2), Valid);  // nothing to compare with yet
     TGuiSettings fahrenheit;
     fahrenheit.TemperatureUnit = 1;
     EXPECT_EQ(State(Row({"32", "131"}), 2, fahrenheit), Valid);
-    EXPECT_EQ(State(Row({"31", "131.5"}), 1, fahrenheit), Out);
+    EXPECT_EQ(State(Row({"-58", "5"}), 1, fahrenheit), Valid);
+    EXPECT_EQ(State(Row({"-58.5", "5"}), 1, fahrenheit), Out);
+    EXPECT_EQ(State(Row({"31", "131.5"}), 1, fahrenheit), Valid);
     EXPECT_EQ(State(Row({"31", "131.5"}), 2, fahrenheit), Out);
     EXPECT_EQ(State(Row({"", "", "", "", "70", "0"}), 6), Valid); // no data
     EXPECT_EQ(State(Row({"", "", "", "", "70", "60"}), 6), Out);
@@ -151,7 +159,7 @@ TEST(MeteoGrid, FullValidation) {
 
 TEST(MeteoGrid, HintsInBothUnitSystems) {
     TGuiSettings units;
-    EXPECT_EQ(MeteoRangeHint(1, units), "Range: 0 <= Temperature <= 55 and Tmin < Tmax °C");
+    EXPECT_EQ(MeteoRangeHint(1, units), "Range: -50 <= Temperature <= 55 and Tmin < Tmax °C");
     EXPECT_EQ(MeteoRangeHint(3, units), "Range: 0 <= Precipitation <= 1000 mm");
     EXPECT_EQ(MeteoRangeHint(7, units), "Range: 0 <= Windspeed <= 15 m/s");
     EXPECT_EQ(MeteoRangeHint(8, units), "Range: 0 <= Wind ratio <= 5 ");
@@ -160,7 +168,7 @@ TEST(MeteoGrid, HintsInBothUnitSystems) {
     units.PrecipitationUnit = 1;
     units.VelocityUnit = 1;
     units.LengthUnit = 1;
-    EXPECT_EQ(MeteoRangeHint(2, units), "Range: 0 < Temperature <= 131 and Tmin < Tmax  °F");
+    EXPECT_EQ(MeteoRangeHint(2, units), "Range: -58 <= Temperature <= 131 and Tmin < Tmax °F");
     EXPECT_EQ(MeteoRangeHint(3, units), "Range: 0 < Precipitation <= 39.37 in");
     EXPECT_EQ(MeteoRangeHint(7, units), "Range: 0 < Windspeed <= 49.21 ft/s");
     units.VelocityUnit = 2;
@@ -170,14 +178,39 @@ TEST(MeteoGrid, HintsInBothUnitSystems) {
               "Range: RHmean <= RHmax <= 100 %  or RHmax = 0 (no data available)");
 }
 
+// Which keys a cell lets through as they are typed.
+TEST(MeteoGrid, TemperaturesAloneTakeALeadingMinus) {
+    struct TCase {
+        int column;
+        char32_t typed;
+        const char* text;
+        std::size_t cursor;
+        bool accepted;
+    };
+    const TCase cases[] = {
+        {1, U'-', "", 0, true},     {2, U'-', "15", 0, true}, {1, U'-', "15", 2, false},
+        {1, U'-', "-15", 0, false}, {3, U'-', "", 0, false},  {6, U'-', "", 0, false},
+        {1, U'5', "-1", 2, true},   {1, U'.', "-1", 2, true}, {1, U'.', "-1.5", 4, false},
+        {4, U'x', "", 0, false},    {8, U'\b', "2", 1, true},
+    };
+    for (const TCase& k : cases)
+        EXPECT_EQ(MeteoCellAcceptsCharacter(k.column, k.typed, k.text, k.cursor), k.accepted)
+            << k.column << " " << static_cast<char>(k.typed) << " " << k.text << " " << k.cursor;
+}
+
 TEST(MeteoGrid, PastedLinesSpreadOverTheGrid) {
     TMeteoGridTexts grid(3, Row({"1", "2", "3", "4", "5", "6", "7", "8"}));
-    SpreadPastedText(grid, 0, 1, "12.5\t30.1\r\n-3\t4");
+    SpreadPastedText(grid, 0, 1, "12.5\t30.1\t-3\r\n-3\t4\t5");
     EXPECT_EQ(grid[0][1], "12.5");
     EXPECT_EQ(grid[0][2], "30.1");
-    EXPECT_EQ(grid[0][3], "3");   // untouched
-    EXPECT_EQ(grid[1][1], "0.0"); // left by a tab with a minus
+    EXPECT_EQ(grid[0][3], "0.0"); // no minus in the rain: left by a line end with one
+    EXPECT_EQ(grid[0][4], "4");   // untouched
+    EXPECT_EQ(grid[1][1], "-3");  // frost keeps its minus
     EXPECT_EQ(grid[1][2], "4");
+    // In a temperature a minus counts only as the first character.
+    SpreadPastedText(grid, 2, 1, "-1-2\t3-\t4");
+    EXPECT_EQ(grid[2][1], "-12");
+    EXPECT_EQ(grid[2][2], "3");
     // A minus at the very end stays; letters are dropped.
     SpreadPastedText(grid, 2, 7, "x1\t-2");
     EXPECT_EQ(grid[2][7], "1");

@@ -113,7 +113,7 @@ TEST(RangeCheck, MeteoCellsRowByRowThenWindHeight) {
     m.WindHeight = 0.4;
     EXPECT_EQ(Lines(OutOfRangeMeteo(m, data.GuiSettings, &data.General)),
               (std::vector<std::string>{
-                  "Tmax, Feb (2): 11.0 (Range: 0 <= Temperature <= 55 and Tmin < Tmax °C)",
+                  "Tmax, Feb (2): 11.0 (Range: -50 <= Temperature <= 55 and Tmin < Tmax °C)",
                   "Windspeed, Feb (2): 16.0 (Range: 0 <= Windspeed <= 15 m/s)",
                   "RHmax, Mar (3): 50.0 (Range: RHmean <= RHmax <= 100 %  or RHmax = 0 (no data "
                   "available))",

@@ -299,6 +299,36 @@ TEST(ReferenceET, HargreavesInAWetMonthWithoutTemperatureRange) {
     EXPECT_EQ(data.ET0Hargreaves.GetDay(15), atLimit.GetDay(15));
 }
 
+// A continental winter: (Tmean + 17) of Hargreaves falls below 0 and the formulas give a
+// negative rate, which no method reports; the other days keep their worked values.
+TEST(ReferenceET, FrostGivesNoNegativeEvapotranspiration) {
+    TAllData data;
+    FillSite(data);
+    for (int month : {1, 2}) {
+        data.Meteo.Tmin.SetMonth(month, -25);
+        data.Meteo.Tmax.SetMonth(month, -12);
+    }
+    CalcET0(data);
+    const TExpectedDay january = WorkedDay(data, 15, kLookUpC);
+    EXPECT_LT(january.hargreaves, -0.05); // about -0.1 mm/day by the formula
+    EXPECT_GT(january.hargreaves, -0.3);
+    int clipped = 0;
+    for (int day = 1; day <= 365; ++day) {
+        const TExpectedDay worked = WorkedDay(data, day, kLookUpC);
+        const double expected[3] = {worked.penmanMonteith, worked.modPenman, worked.hargreaves};
+        const TYearData* series[3] = {&data.ET0PenmanMonteith, &data.ET0ModPenman,
+                                      &data.ET0Hargreaves};
+        for (int method = 0; method < 3; ++method) {
+            EXPECT_GE(series[method]->GetDay(day), 0) << day << " " << method;
+            EXPECT_NEAR(series[method]->GetDay(day), std::max(0.0, expected[method]),
+                        1e-9 * std::max(1.0, std::abs(expected[method])))
+                << day << " " << method;
+            clipped += expected[method] < 0;
+        }
+    }
+    EXPECT_GE(clipped, 59); // at least every January and February day of Hargreaves
+}
+
 TEST(ReferenceET, AnImpossibleDayEndsTheRunAndKeepsTheDaysBefore) {
     TAllData data;
     FillSite(data);

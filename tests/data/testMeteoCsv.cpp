@@ -73,6 +73,18 @@ TEST(MeteoCsv, ColumnsInAnyOrderAndAnyCaseWithSemicolons) {
     EXPECT_DOUBLE_EQ(meteo.RHmax.GetDay(50), 80);
 }
 
+// A continental winter comes in with its minus signs.
+TEST(MeteoCsv, FrostTemperaturesKeepTheirSign) {
+    std::string text = kHeader + "\n";
+    for (int m = 1; m <= 12; ++m)
+        text += "M," + std::string(m <= 2 ? "-15.5,-2" : "5,20") + ",20,5,70,0,2,2\n";
+    TMeteo meteo = Filled();
+    ImportMeteoCsv(text, 0, 12, meteo);
+    EXPECT_DOUBLE_EQ(meteo.Tmin.GetDay(15), -15.5);
+    EXPECT_DOUBLE_EQ(meteo.Tmax.GetDay(40), -2);
+    EXPECT_DOUBLE_EQ(meteo.Tmin.GetDay(60), 5);
+}
+
 TEST(MeteoCsv, OneRowPerPeriodOfTheCurrentLength) {
     std::string text = "Tmin,Tmax,Precipitation,Sunshine,RHmean,RHmax,WindSpeed,WindRatio\n";
     for (int w = 1; w <= 52; ++w)

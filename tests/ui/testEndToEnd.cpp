@@ -4,6 +4,7 @@
 
 #include "UiTestSupport.h"
 
+#include "calc/uCurveNumber.h"
 #include "calc/uReportModel.h"
 #include "calc/uStrategyReport.h"
 #include "core/cCalendar.h"
@@ -290,6 +291,102 @@ TEST_F(NewProject, FromNothingThroughTheEditorsToTheReport) {
         EXPECT_DOUBLE_EQ(line.Area, TextToNumber(kCrops[c].Area));
         EXPECT_EQ(line.PlantingDay, FirstDayOfMonth(kCrops[c].PlantingMonth));
     }
+}
+
+// A continental site: January and February below freezing. The first row is typed key by key,
+// the rest pasted; the report opens without a range message and no method gives a negative ET0.
+constexpr std::array<std::array<double, 8>, 12> kFrostWeather{{
+    {-15, -4, 12, 4.5, 75, 90, 3, 2},
+    {-12, -1, 10, 5.5, 72, 88, 3.2, 2},
+    {-5, 6, 20, 6.5, 68, 86, 3.5, 2},
+    {2, 14, 35, 8, 60, 82, 3.8, 2},
+    {8, 20, 60, 9.5, 58, 80, 3.6, 2},
+    {13, 25, 85, 10.5, 58, 80, 3.3, 2},
+    {16, 29, 60, 11.5, 55, 78, 3, 2},
+    {15, 28, 55, 10.5, 55, 78, 3, 2},
+    {9, 22, 40, 8.5, 58, 80, 3.2, 2},
+    {2, 14, 25, 7, 62, 84, 3.3, 2},
+    {-6, 3, 15, 4.5, 72, 88, 3.2, 2},
+    {-12, -2, 12, 4, 76, 90, 3, 2},
+}};
+
+TEST_F(NewProject, AContinentalSiteWithFrostIsTypedPastedAndReported) {
+    TypeGeneralData();
+    OpenFromMenu(main.actMeteo, meteo);
+    auto typeCell = [&](int column, const QString& text) {
+        meteo->grdMeteo->setFocus();
+        meteo->grdMeteo->setCurrentCell(0, column);
+        const QModelIndex index = meteo->grdMeteo->model()->index(0, column);
+        QWidget* target = meteo->grdMeteo;
+        for (QChar c : text) {
+            QTest::keyClick(target, c.toLatin1());
+            if (QWidget* cellEditor = meteo->grdMeteo->indexWidget(index))
+                target = cellEditor; // the cell editor opened with the first key taken
+        }
+        QTest::keyClick(target, Qt::Key_Return);
+    };
+    typeCell(1, QStringLiteral("-15"));
+    typeCell(2, QStringLiteral("-4"));
+    typeCell(3, QStringLiteral("-12")); // no minus in the rain: the key is refused
+    EXPECT_EQ(meteo->grdMeteo->item(0, 1)->text().toStdString(), "-15");
+    EXPECT_EQ(meteo->grdMeteo->item(0, 3)->text().toStdString(), "12");
+    for (int column = 4; column <= 8; ++column)
+        typeCell(column, QString::number(kFrostWeather[0][column - 1]));
+    EXPECT_DOUBLE_EQ(data.Meteo.Tmin.GetDay(15), -15);
+    meteo->grdMeteo->setCurrentCell(1, 1);
+    EXPECT_EQ(meteo->RangeHint()->text().toStdString(),
+              "Range: -50 <= Temperature <= 55 and Tmin < Tmax °C");
+
+    QString text;
+    for (std::size_t m = 1; m < kFrostWeather.size(); ++m) {
+        QStringList cells;
+        for (double value : kFrostWeather[m])
+            cells << QString::number(value);
+        text += cells.join(QLatin1Char('\t')) + QStringLiteral("\r\n");
+    }
+    QApplication::clipboard()->setText(text);
+    meteo->grdMeteo->setFocus();
+    QTest::keyClick(meteo->grdMeteo, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(meteo->grdMeteo->item(11, 1)->text().toStdString(), "-12");
+    for (int m = 1; m <= 12; ++m)
+        for (int s = 0; s < 8; ++s)
+            EXPECT_NEAR(data.Meteo.Series()[s]->GetMonth(m), kFrostWeather[m - 1][s], 1e-9)
+                << "month " << m << ", column " << s + 1;
+    EXPECT_TRUE(SaveAs(meteo, File("Meteo/Frost.mtf")));
+
+    auto* cropFactor = main.findChild<TfrmCropFactor*>();
+    OpenFromMenu(main.actCropFactor, cropFactor);
+    cropFactor->activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return cropFactor->Active(); }, 2000));
+    BuildCropFactor(cropFactor, kCrops[0]);
+    OpenFromMenu(main.actCropPattern, pattern);
+    AddCropToPattern(kCrops[0]);
+    EXPECT_TRUE(SaveAs(pattern, File("Pattern/Frost.pat")));
+
+    // The same project read from its files, as quelta-cli report reads it.
+    TAllData saved;
+    ASSERT_TRUE(saved.General.Load(File("General/New.gen")) &&
+                saved.Meteo.Load(File("Meteo/Frost.mtf")) &&
+                saved.CropPattern.Load(File("Pattern/Frost.pat")));
+    SetDerivedGeneralValues(saved.General);
+    TReportModel expected(saved);
+    expected.OpenReport();
+    const bool shown =
+        FromMenu<TfrmReportData>(main.mnuReports, main.actReport, [&](TfrmReportData& report) {
+            ClickTab(report.tabTables, static_cast<int>(TReportTableKind::ReferenceET));
+            for (int method = 0; method < 3; ++method) {
+                Choose(report.cbxMethod, report.cbxMethod->itemText(method));
+                expected.SelectMethod(static_cast<TEt0Method>(method));
+                expected.ShowTable(TReportTableKind::ReferenceET);
+                const std::string january = report.grdTable->item(1, 1)->text().toStdString();
+                EXPECT_EQ(january, expected.Table().ShownText(1, 1)) << method;
+                EXPECT_GE(TextToNumber(january), 0) << method;
+            }
+            // Hargreaves in a -15/-4 January: (Tmean + 17) is 7.5, a small positive rate.
+            EXPECT_GT(TextToNumber(report.grdTable->item(1, 1)->text().toStdString()), 0);
+        });
+    EXPECT_TRUE(shown);
+    EXPECT_TRUE(messages.Messages().empty()) << messages.Texts().front();
 }
 
 // ---- the Seville example ----

@@ -151,15 +151,17 @@ TEST_F(MeteoEditor, WindHeightFromHalfAMetreToFifteen) {
 }
 
 TEST_F(MeteoEditor, PastingTwoLinesSpreadsThemAndAMinusBeforeATabBecomesZero) {
-    QGuiApplication::clipboard()->setText(QStringLiteral("12.5\t30.1\r\n-3\t4"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("12.5\t30.1\t-3\r\n-3\t4\t5"));
     editor.grdMeteo->setFocus();
     editor.grdMeteo->setCurrentCell(0, 1);
     QTest::keyClick(editor.grdMeteo, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(Cell(1, 1), "12.5");
     EXPECT_EQ(Cell(1, 2), "30.1");
-    EXPECT_EQ(Cell(2, 1), "0.0");
+    EXPECT_EQ(Cell(1, 3), "0.0"); // rain has no minus
+    EXPECT_EQ(Cell(2, 1), "-3");  // frost has
     EXPECT_EQ(Cell(2, 2), "4");
     EXPECT_DOUBLE_EQ(data.Meteo.Tmin.GetDay(1), 12.5);
+    EXPECT_DOUBLE_EQ(data.Meteo.Tmin.GetDay(40), -3);
     EXPECT_DOUBLE_EQ(data.Meteo.Tmax.GetDay(40), 4);
     EXPECT_TRUE(editor.Modified());
 }
