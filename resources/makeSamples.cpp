@@ -73,13 +73,15 @@ TMeteo MakeMeteo(const TStation& station, double windHeight) {
     TMeteo meteo;
     meteo.Clear();
     meteo.WindHeight = windHeight;
-    const std::pair<const char*, TYearData*> series[] = {
+    // The wind row of the station's measuring height: wind_u10, wind_u2.
+    const std::string wind = "wind_u" + FormatGeneral(windHeight);
+    const std::pair<std::string, TYearData*> series[] = {
         {"tmin", &meteo.Tmin},         {"tmax", &meteo.Tmax},      {"rain", &meteo.Precipitation},
-        {"sunshine", &meteo.Sunshine}, {"rh_mean", &meteo.RHmean}, {"wind_u10", &meteo.WindSpeed}};
+        {"sunshine", &meteo.Sunshine}, {"rh_mean", &meteo.RHmean}, {wind, &meteo.WindSpeed}};
     for (const auto& [name, target] : series) {
         const auto found = station.Monthly.find(name);
         if (found == station.Monthly.end())
-            throw std::runtime_error(std::string("climate normals: no ") + name + " row");
+            throw std::runtime_error("climate normals: no " + name + " row");
         SetMonths(*target, found->second);
     }
     return meteo; // no maximum humidity or wind ratio data: those stay 0

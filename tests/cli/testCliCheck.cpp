@@ -159,3 +159,14 @@ TEST(CliCheck, ContinentalSiteIsInRangeAndGivesNoNegativeEt0) {
     EXPECT_EQ(j["days"]["hargreaves"][14], 0.0); // 15 January: (Tmean + 17) is -1.5
     EXPECT_GT(j["days"]["hargreaves"][100], 0.0);
 }
+
+// The example projects the build installs pass every range rule, their cropped area included.
+TEST(CliCheck, ExampleProjectsAreInRange) {
+    const std::string app = std::string(QUELTA_BINARY_DIR) + "/app/";
+    for (const char* name : {"Seville", "Cairo", "Bangkok"}) {
+        const std::string site = name;
+        const TRun run = Cli({"check", app + "General/" + site + ".gen",
+                              app + "Meteo/" + site + ".mtf", app + "Pattern/" + site + ".pat"});
+        EXPECT_EQ(run.code, 0) << run.out << run.err;
+    }
+}

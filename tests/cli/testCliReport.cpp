@@ -98,11 +98,21 @@ TEST(CliReport, CurveNumberOnlyWhereTheGeneralDataOfferIt) {
     EXPECT_EQ(refused.code, kExitUsage);
     EXPECT_NE(refused.err.find("Curve Number Method"), std::string::npos);
 
-    const TRun daily = Report("Bangkok", {"--table", "iwr", "--rain", "cn", "--format", "json"});
+    // The Bangkok example with a daily period and the Curve Number method chosen: heavy clay,
+    // soil group D, row crops straight row poor.
+    TTempDir dir;
+    const std::vector<std::string> bangkok = Project("Bangkok");
+    auto general = nlohmann::json::parse(Cli({"show", bangkok[1]}).out);
+    general["CalcPeriod"] = "Day";
+    general["UseCurveNumber"] = true;
+    WriteBytes(dir.File("daily.json"), general.dump());
+    ASSERT_EQ(Cli({"make", dir.File("daily.json"), dir.File("daily.gen")}).code, 0);
+    const TRun daily = Cli({"report", dir.File("daily.gen"), bangkok[2], bangkok[3], "--table",
+                            "iwr", "--rain", "cn", "--format", "json"});
     ASSERT_EQ(daily.code, 0) << daily.err;
     const auto j = nlohmann::json::parse(daily.out);
     EXPECT_EQ(j["tables"]["iwr"]["rows"].size(), 365u);
-    EXPECT_EQ(j["tables"]["iwr"]["notes"][0], "Selected Curve Number: 88");
+    EXPECT_EQ(j["tables"]["iwr"]["notes"][0], "Selected Curve Number: 91");
 }
 
 TEST(CliReport, TextReportAndRtf) {
