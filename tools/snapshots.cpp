@@ -7,8 +7,10 @@
 #include "calc/uStrategyReport.h"
 #include "core/cUserMessages.h"
 #include "data/cAllData.h"
+#include "support/ClimateGenerator.h"
 #include "ui/fAbout.h"
 #include "ui/fChart.h"
+#include "ui/fClimateImport.h"
 #include "ui/fCropFactor.h"
 #include "ui/fCropPattern.h"
 #include "ui/fCropPatternLine.h"
@@ -206,6 +208,29 @@ bool SavePatternWindows(TfrmQueltaMain& main, const QDir& folder) {
 
 } // namespace
 
+// The preview of "Import climate record..." on thirty years of a synthetic NASA POWER record
+// at Seville's latitude, with the dependable rainfall chosen.
+bool SaveClimateImport(TAllData& data, const QString& scratch, const QDir& folder) {
+    TSyntheticClimateSpec spec;
+    spec.Layout = TGenLayout::NasaPower;
+    spec.GapShare = 0.01;
+    spec.BlankMonths = {{1997, 11}};
+    const std::string record =
+        QDir(scratch).filePath(QStringLiteral("POWER_Point_Daily.csv")).toStdString();
+    const std::string text = MakeSyntheticClimate(spec).Text;
+    if (FILE* file = std::fopen(record.c_str(), "wb")) {
+        std::fwrite(text.data(), 1, text.size(), file);
+        std::fclose(file);
+    }
+    TfrmClimateImport dialog(data, record, nullptr);
+    if (!dialog.Preview())
+        return false;
+    dialog.cbxRain->setCurrentIndex(3); // 80 %
+    const bool ok = Save(&dialog, folder, "climate-import");
+    dialog.close();
+    return ok;
+}
+
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -274,6 +299,7 @@ int main(int argc, char** argv) {
         ok = Save(meteo, folder, "meteo-hargreaves") && ok;
         meteo->hide();
     }
+    ok = SaveClimateImport(main.AllData(), programFolder.path(), folder) && ok;
     for (auto* crop : main.findChildren<TfrmCropFactor*>()) {
         crop->ShowEditor();
         ok = Save(crop, folder, "cropfactor-new") && ok;

@@ -9,6 +9,7 @@
 #include "core/cUserMessages.h"
 #include "data/cAllData.h"
 #include "data/cMeteoCsv.h"
+#include "ui/fClimateImport.h"
 #include "ui/fToolBar.h"
 #include "ui/platform/pWindowMessages.h"
 #include "ui/uQtText.h"
@@ -249,10 +250,15 @@ void TfrmMeteo::BuildFields() {
     import->setStatusTip(QStringLiteral("Read monthly meteo data from a CSV table"));
     connect(import, &QAction::triggered, this, &TfrmMeteo::ImportCsv);
     QMenu* file = MenuBar()->actions().value(0) ? MenuBar()->actions().value(0)->menu() : nullptr;
+    QAction* climate = new QAction(QStringLiteral("Import climate record..."), this);
+    climate->setObjectName(QStringLiteral("actImportClimate"));
+    climate->setStatusTip(QStringLiteral("Make the meteo data from a daily climate record"));
+    connect(climate, &QAction::triggered, this, &TfrmMeteo::ImportClimateRecord);
     if (file) {
         // Beside Open, where a user looks for a way to bring data in.
         QAction* before = file->actions().value(2);
         file->insertAction(before, import);
+        file->insertAction(before, climate);
     }
     SetTabOrder({edtWHeigth, cbxMethod, grdMeteo});
 }
@@ -591,6 +597,16 @@ void TfrmMeteo::ImportCsv() {
         ShowError(std::string("Error in procedure ImportCsv: ") + e.what());
         return;
     }
+    ShowRecord();
+    SetModified(true);
+    Notify();
+}
+
+void TfrmMeteo::ImportClimateRecord() {
+    const std::string name = ToolBar()->OpenDialog(
+        Units().MeteoFolder, "Climate records (*.csv *.txt)|*.csv;*.txt|All files (*.*)|*.*");
+    if (name.empty() || !TfrmClimateImport(Data(), name, this).Run())
+        return;
     ShowRecord();
     SetModified(true);
     Notify();

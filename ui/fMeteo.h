@@ -29,6 +29,8 @@ public:
     void ValidateMeteo();
     // Reads a CSV table of monthly (or per-period) values into the record.
     void ImportCsv();
+    // Makes the record from a daily climate record, through its preview.
+    void ImportClimateRecord();
 
     // What the grid shows now, row by row (period label first).
     TMeteoGridTexts GridTexts() const;
