@@ -49,17 +49,14 @@ TCropMonths CropMonths(const TCropPatternLine& crop, const TYearData& rain) {
 // What the USDA method needs of the rain alone, once per run.
 struct TUsdaRain {
     const TYearData& Daily;
-    double DepthFactor = 0;
+    double MeanDepth = 0;
     std::array<double, 13> MonthTotal{};
-    std::array<double, 13> RainTerm{}; // f(D) * (1.253 * P^0.824 - 2.935)
 };
 
 TUsdaRain UsdaRain(const TAllData& data) {
-    TUsdaRain rain{data.Meteo.Precipitation, UsdaDepthFactor(data.General.MeanDepth)};
-    for (int m = 1; m <= 12; ++m) {
+    TUsdaRain rain{data.Meteo.Precipitation, data.General.MeanDepth};
+    for (int m = 1; m <= 12; ++m)
         rain.MonthTotal[m] = rain.Daily.MonthSum(m);
-        rain.RainTerm[m] = rain.DepthFactor * (1.253 * std::pow(rain.MonthTotal[m], 0.824) - 2.935);
-    }
     return rain;
 }
 
@@ -69,7 +66,7 @@ void AddUsdaCrop(const TCropPatternLine& crop, const TUsdaRain& usda, TYearData&
     std::array<double, 13> monthUse{}, monthPe{};
     for (int m = 1; m <= 12; ++m) {
         monthUse[m] = crop.ETcSeries.MonthSum(m);
-        monthPe[m] = usda.RainTerm[m] * std::pow(10.0, 0.001 * monthUse[m]);
+        monthPe[m] = UsdaEffectiveRain(usda.MonthTotal[m], monthUse[m], usda.MeanDepth);
     }
     for (int d = 1; d <= kDaysInYear; ++d) {
         if (crop.KcSeries.GetDay(d) <= 0)
@@ -150,6 +147,16 @@ double UsdaDepthFactor(double meanDepth) {
     return 0.00073 * meanDepth + 0.946;
 }
 
+double UsdaEffectiveRain(double monthRain, double monthUse, double meanDepth) {
+    return UsdaDepthFactor(meanDepth) * (1.253 * std::pow(monthRain, 0.824) - 2.935) *
+           std::pow(10.0, 0.001 * monthUse);
+}
+
+double CurveNumberRunoff(double rain, int curveNumber) {
+    const double s = 25400.0 / curveNumber - 254;
+    return 0.2 * s < rain ? (rain - 0.2 * s) * (rain - 0.2 * s) / (rain + 0.8 * s) : 0;
+}
+
 void CalcPeUSDA(TAllData& data, int index, TYearData& result) {
     result.Fill(0);
     if (index < 1 || index > data.CropPattern.Count())
@@ -171,10 +178,8 @@ void CalcPeCurveNumber(TAllData& data, int index, TYearData& result) {
         double fiveDayRain = 0;
         for (int back = 1; back <= 5; ++back)
             fiveDayRain += rain.GetDay(d - back < 1 ? d - back + kDaysInYear : d - back);
-        const double s = 25400.0 / CurveNumberOfDay(curveNumber, fiveDayRain) - 254;
         const double p = rain.GetDay(d);
-        const double runoff = 0.2 * s < p ? (p - 0.2 * s) * (p - 0.2 * s) / (p + 0.8 * s) : 0;
-        return p - runoff;
+        return p - CurveNumberRunoff(p, CurveNumberOfDay(curveNumber, fiveDayRain));
     });
 }
 

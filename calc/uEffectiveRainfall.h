@@ -20,3 +20,9 @@ void CalcPeFixed(TAllData& data, int index, TYearData& result);
 
 // The USDA factor for the mean depth of water application D (mm).
 double UsdaDepthFactor(double meanDepth);
+// The USDA effective rain of a month (mm) from its rain and the crop's use in it (mm), before the
+// limits by rain and use: f(D) (1.253 P^0.824 - 2.935) 10^(0.001 ETc).
+double UsdaEffectiveRain(double monthRain, double monthUse, double meanDepth);
+// Runoff (mm) of a day's rain (mm) under a Curve Number: S = 25400 / CN - 254, nothing until the
+// rain passes 0.2 S, then (P - 0.2 S)^2 / (P + 0.8 S).
+double CurveNumberRunoff(double rain, int curveNumber);
