@@ -49,8 +49,9 @@ std::string RainText(const TClimateResult& result) {
     return "dependable, exceeded in " + std::to_string(result.RainP) + " % of the years";
 }
 
-void WriteText(const std::string& record, const TClimateRead& read, const TClimateResult& result,
-               const TGuiSettings& units, std::ostream& out) {
+void WriteText(const TClimateCliOptions& options, const TClimateRead& read,
+               const TClimateResult& result, const TGuiSettings& units, std::ostream& out) {
+    const std::string& record = options.Record;
     const TClimateRecordInfo& info = read.Info;
     out << "Record: " << record << " (" << ClimateLayoutText(info) << ")\n";
     out << "Date: " << info.DateColumns << '\n';
@@ -76,7 +77,7 @@ void WriteText(const std::string& record, const TClimateRead& read, const TClima
     out << "Wind height: " << FormatGeneral(result.Meteo.WindHeight) << " m ("
         << result.WindHeightSource << ")\n\n";
 
-    constexpr std::size_t kName = 15, kSource = 46, kNumber = 13;
+    constexpr std::size_t kName = 15, kSource = 52, kNumber = 13;
     out << Pad("Variable", kName, true) << Pad("Taken from", kSource, true)
         << Pad("Years used", kNumber, false) << Pad("Days used", kNumber, false)
         << Pad("Days missing", kNumber, false) << '\n';
@@ -101,6 +102,7 @@ void WriteText(const std::string& record, const TClimateRead& read, const TClima
     writeRow(captions);
     for (const TMeteoRowTexts& row : MeteoGridTexts(result.Meteo, monthly))
         writeRow(row);
+    out << "\nWritten: " << options.Out << '\n';
 }
 
 void WriteJson(const std::string& record, const TClimateRead& read, const TClimateResult& result,
@@ -240,7 +242,7 @@ int RunClimate(const TClimateCliOptions& options, std::ostream& out, std::ostrea
         if (options.Format == "json")
             WriteJson(options.Record, read, result, out);
         else
-            WriteText(options.Record, read, result, units, out);
+            WriteText(options, read, result, units, out);
     } catch (const TQueltaError& e) {
         err << kProcedure << e.what() << '\n';
         return kExitBadData;

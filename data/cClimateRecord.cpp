@@ -3,6 +3,7 @@
 #include "core/cError.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cstdio>
 #include <fstream>
@@ -16,6 +17,13 @@ namespace {
 constexpr std::size_t kLongestLine = 64 * 1024;
 constexpr int kLinesPerProgress = 4096;
 constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
+
+// Blanks and quotes only; checked without making a string, for every line of the record.
+bool IsBlankLine(std::string_view line) {
+    return std::all_of(line.begin(), line.end(), [](char c) {
+        return std::isspace(static_cast<unsigned char>(c)) || c == '"';
+    });
+}
 
 // Lines of a stream in one fixed buffer, so a record of any length costs the same memory.
 class TLineReader {
@@ -47,7 +55,7 @@ public:
     // The next line that is not blank.
     bool NextFilled(std::string_view& line) {
         while (Next(line))
-            if (!TrimCsvField(line).empty())
+            if (!IsBlankLine(line))
                 return true;
         return false;
     }
@@ -573,7 +581,7 @@ TClimateRecordInfo ReadClimateRecord(std::istream& in, std::uint64_t totalBytes,
     std::string_view line;
     int sinceProgress = 0;
     while (lines.Next(line)) {
-        if (TrimCsvField(line).empty())
+        if (IsBlankLine(line))
             continue;
         SplitCsvLine(line, info.Separator, fields);
         reader.Read(fields, lines.Number(), day);

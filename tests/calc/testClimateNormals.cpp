@@ -458,6 +458,19 @@ TEST(ClimateNormals, RHmaxBelowRHmeanIsRaisedToIt) {
     EXPECT_EQ(r.Notes[0], "RHmax below RHmean raised to it: Jan (1)");
 }
 
+TEST(ClimateNormals, FrostyMonthsComeThroughAsTheEditorTakesThem) {
+    const std::string cold = Record(2001, 3, [](int, int m, int, TDayValues& v) {
+        if (m == 1) {
+            v.Tmin = -8;
+            v.Tmax = -1.5;
+            v.Sunshine = 3;
+        }
+    });
+    const TClimateResult r = Import(cold, {}, 45).Result;
+    EXPECT_DOUBLE_EQ(r.Meteo.Tmin.GetMonth(1), -8);
+    EXPECT_DOUBLE_EQ(r.Meteo.Tmax.GetMonth(1), -1.5);
+}
+
 TEST(ClimateNormals, AValueTheEditorWouldMarkStopsTheImport) {
     const std::string hot =
         Record(2001, 2, [](int, int m, int, TDayValues& v) { v.Tmax = m == 7 ? 57 : 25; });

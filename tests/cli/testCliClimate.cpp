@@ -33,14 +33,16 @@ TEST(CliClimate, ACsvRecordBecomesAMeteoFileWithItsSummary) {
         EXPECT_NEAR(meteo.Tmax.GetMonth(m), record.Normals[m - 1][1], 0.05);
         EXPECT_NEAR(meteo.Precipitation.GetMonth(m), record.Normals[m - 1][2], 0.05 * 31);
     }
-    for (const char* line :
-         {"(CSV with a header, comma separated)\n", "Date: date\n",
-          "Column 2 \"Tmax (°C)\": Tmax (°C)\n", "Latitude: 37.40 (chosen)\n",
-          "Period: 1991-01-01 to 2020-12-31, 10958 days\n", "Years: 1991 to 2020\n",
-          "Normals: monthly; rainfall: mean monthly total\n", "Wind height: 2 m (wind 2m (m/s))\n",
-          "\nTmin           tmin (°C)                                                30        "
-          "10958            0\n",
-          "\n(Month)       min (°C)    max (°C)        (mm)     (hours)", "\nJan (1)   "})
+    for (const std::string& line : std::vector<std::string>{
+             "(CSV with a header, comma separated)\n", "Date: date\n",
+             "Column 2 \"Tmax (°C)\": Tmax (°C)\n", "Latitude: 37.40 (chosen)\n",
+             "Period: 1991-01-01 to 2020-12-31, 10958 days\n", "Years: 1991 to 2020\n",
+             "Normals: monthly; rainfall: mean monthly total\n",
+             "Wind height: 2 m (wind 2m (m/s))\n",
+             "\nTmin           tmin (°C)                                                      30"
+             "        10958            0\n",
+             "\n(Month)       min (°C)    max (°C)        (mm)     (hours)", "\nJan (1)   ",
+             "\nWritten: " + dir.File("site.mtf") + "\n"})
         EXPECT_TRUE(Contains(run.out, line)) << line << "\n" << run.out;
 }
 
