@@ -177,9 +177,12 @@ CLI::App* AddClimateCommand(CLI::App& app, TClimateCliOptions& options) {
                      "mean (default), or the dependable rainfall exceeded in P % of the years: "
                      "50, 75, 80 or 90")
         ->check(CLI::IsMember({"mean", "50", "75", "80", "90"}));
-    auto* latitude = climate->add_option(
-        "--latitude", options.Latitude,
-        "site latitude in decimal degrees, negative in the south (default: the record's)");
+    auto* latitude =
+        climate
+            ->add_option(
+                "--latitude", options.Latitude,
+                "site latitude in decimal degrees, negative in the south (default: the record's)")
+            ->check(CLI::Range(-90.0, 90.0));
     auto* general = climate->add_option(
         "--general", options.General,
         "general data (.gen): its latitude and period, as the meteo editor checks them");

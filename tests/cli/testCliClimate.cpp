@@ -137,6 +137,7 @@ TEST(CliClimate, BadInputExitsWithTheMessageAndWritesNothing) {
          {std::vector<std::string>{"climate", bad, dir.File("x.mtf"), "--rain", "60"},
           {"climate", bad, dir.File("x.mtf"), "--latitude", "10", "--general", "a.gen"},
           {"climate", bad, dir.File("x.mtf"), "--radiation", "lux"},
+          {"climate", bad, dir.File("x.mtf"), "--latitude", "95"},
           {"climate", bad}}) {
         EXPECT_EQ(Cli(usage).code, 2);
         EXPECT_FALSE(FileExists(dir.File("x.mtf")));
