@@ -171,16 +171,19 @@ void CalcPeUSDAAll(TAllData& data, TYearData& result) {
         AddUsdaCrop(data.CropPattern.GetCropLine(c), rain, result);
 }
 
+double RainAfterRunoff(const TYearData& rain, int curveNumber, int day) {
+    double fiveDayRain = 0;
+    for (int back = 1; back <= 5; ++back)
+        fiveDayRain += rain.GetDay(day - back < 1 ? day - back + kDaysInYear : day - back);
+    const double p = rain.GetDay(day);
+    return p - CurveNumberRunoff(p, CurveNumberOfDay(curveNumber, fiveDayRain));
+}
+
 void CalcPeCurveNumber(TAllData& data, int index, TYearData& result) {
     const TYearData& rain = data.Meteo.Precipitation;
     const int curveNumber = data.General.CurveNumber;
-    RunDailyStore(data, index, result, [&](int d) {
-        double fiveDayRain = 0;
-        for (int back = 1; back <= 5; ++back)
-            fiveDayRain += rain.GetDay(d - back < 1 ? d - back + kDaysInYear : d - back);
-        const double p = rain.GetDay(d);
-        return p - CurveNumberRunoff(p, CurveNumberOfDay(curveNumber, fiveDayRain));
-    });
+    RunDailyStore(data, index, result,
+                  [&](int d) { return RainAfterRunoff(rain, curveNumber, d); });
 }
 
 void CalcPeFixed(TAllData& data, int index, TYearData& result) {

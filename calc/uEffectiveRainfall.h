@@ -15,6 +15,9 @@ void CalcPeUSDAAll(TAllData& data, TYearData& result);
 // Day by day, the rain left after runoff by the Curve Number fills a store per crop that the
 // crop draws from; the store never holds more than the crop uses in the next 31 days.
 void CalcPeCurveNumber(TAllData& data, int index, TYearData& result);
+// The rain of a day (mm) less its runoff by the Curve Number of the day, which follows from the
+// rain of the five days before it.
+double RainAfterRunoff(const TYearData& rain, int curveNumber, int day);
 // As the Curve Number method, with a fixed percentage of the rain instead of the runoff rule.
 void CalcPeFixed(TAllData& data, int index, TYearData& result);
 

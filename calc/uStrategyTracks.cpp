@@ -12,8 +12,7 @@ namespace {
 
 constexpr double kM3PerMmHa = 10;
 constexpr double kPeffToM3 = 1000;
-constexpr double kRootsAtPlanting = 0.05; // m
-constexpr double kEtDecline = 0.625;      // ETa/ETp lost per unit of DF above DFsustainable
+constexpr double kEtDecline = 0.625; // ETa/ETp lost per unit of DF above DFsustainable
 
 struct TCapillaryRise {
     const char* Soil;
@@ -176,15 +175,20 @@ void CalcETpIrrigated(const TStrategyProject& project, TYearData& etpIrrigated) 
 }
 
 std::array<double, 365> RootingDepthOfDays(const TStrategyCrop& crop) {
+    return RootingDepthOfDays(crop.PlantingDay, crop.StageLength, crop.RootingDepth);
+}
+
+std::array<double, 365> RootingDepthOfDays(int plantingDay, const std::array<int, 4>& stageLength,
+                                           double rootingDepth) {
     std::array<double, 365> roots{};
     auto set = [&roots](int day, double depth) {
         day = WrapDay(day);
         if (day >= 1 && day <= kDaysInYear)
             roots[day - 1] = depth;
     };
-    const int p = crop.PlantingDay;
-    const auto [l1, l2, l3, l4] = crop.StageLength;
-    const double rmax = crop.RootingDepth;
+    const int p = plantingDay;
+    const auto [l1, l2, l3, l4] = stageLength;
+    const double rmax = rootingDepth;
     for (int d = p; d <= p + l1 - 1; ++d)
         set(d, kRootsAtPlanting);
     for (int k = 1; k <= l2; ++k)

@@ -77,8 +77,14 @@ double VcDFNoData(const TStrategy& strategy, const TStrategyProject& project,
 
 // Potential ET of the cropped area per day (mm): SelectedETcTotal / Ac, 0 without crops.
 void CalcETpIrrigated(const TStrategyProject& project, TYearData& etpIrrigated);
-// Daily rooting depth (m) of a crop over the year; 0 on days it has no roots.
+// Depth of the roots at planting, m.
+constexpr double kRootsAtPlanting = 0.05;
+// Daily rooting depth (m) of a crop over the year; 0 on days it has no roots. The roots reach
+// 0.05 m at planting, keep that over the initial stage, grow linearly to the crop's depth over
+// the development stage and keep it to harvest.
 std::array<double, 365> RootingDepthOfDays(const TStrategyCrop& crop);
+std::array<double, 365> RootingDepthOfDays(int plantingDay, const std::array<int, 4>& stageLength,
+                                           double rootingDepth);
 // Depth to the groundwater table at the end of each day (m).
 std::array<double, 365> GroundwaterDepthOfDays(const TStrategy& strategy);
 // Daily capillary rise to the cropped area (mm) into target.

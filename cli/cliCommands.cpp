@@ -4,6 +4,7 @@
 #include "cli/cliClimate.h"
 #include "cli/cliEt0.h"
 #include "cli/cliReport.h"
+#include "cli/cliSchedule.h"
 #include "cli/cliShowMake.h"
 #include "cli/cliStrategy.h"
 #include "core/cUserMessages.h"
@@ -43,7 +44,7 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
 
     std::string showPath;
     auto* show = app.add_subcommand(
-        "show", "Print a data file (.gen .mtf .udc .crp .pat .str .INI) as JSON");
+        "show", "Print a data file (.gen .mtf .udc .crp .pat .str .sch .soi .INI) as JSON");
     show->add_option("FILE", showPath, "data file")->required();
 
     std::string makeJson, makeOut;
@@ -63,6 +64,8 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     auto* check = AddCheckCommand(app, checkOptions);
     TClimateCliOptions climateOptions;
     auto* climate = AddClimateCommand(app, climateOptions);
+    TScheduleOptions scheduleOptions;
+    auto* schedule = AddScheduleCommand(app, scheduleOptions);
 
     try {
         app.parse(argc, argv);
@@ -85,5 +88,7 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
         return RunCheck(checkOptions, out, err);
     if (*climate)
         return RunClimate(climateOptions, out, err);
+    if (*schedule)
+        return RunSchedule(scheduleOptions, out, err);
     return kExitUsage;
 }

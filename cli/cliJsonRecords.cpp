@@ -5,6 +5,7 @@
 #include "data/cCropPattern.h"
 #include "data/cGeneral.h"
 #include "data/cMeteo.h"
+#include "data/cSchedule.h"
 #include "data/cStrategy.h"
 
 #include <set>
@@ -141,6 +142,37 @@ void VisitPatternLine(TVisitor& v, TLineRef& line) {
     v("CropFileName", line.CropFileName);
 }
 
+template <class TVisitor, class TSoilRef>
+void VisitSoil(TVisitor& v, TSoilRef& s) {
+    v("Version", s.Version);
+    v("Description", s.Description);
+    v("FieldCapacity", s.FieldCapacity);
+    v("WiltingPoint", s.WiltingPoint);
+    v("AvailableWaterGiven", s.AvailableWaterGiven);
+    v("AvailableWater", s.AvailableWater);
+    v("InfiltrationRate", s.InfiltrationRate);
+    v("InitialDepletion", s.InitialDepletion);
+}
+
+// The schedule's own fields; its soil is an object of its own.
+template <class TVisitor, class TScheduleRef>
+void VisitSchedule(TVisitor& v, TScheduleRef& s) {
+    v("Version", s.Version);
+    v("CropFileName", s.CropFileName);
+    v("PlantingDay", s.PlantingDay);
+    v("DepletionFraction", s.DepletionFraction);
+    v("KySeason", s.KySeason);
+    v("KyStage", s.KyStage);
+    v("Timing", s.Timing);
+    v("TimingPercentOfRAW", s.TimingPercentOfRAW);
+    v("TimingInterval", s.TimingInterval);
+    v("TimingDepletion", s.TimingDepletion);
+    v("Application", s.Application);
+    v("ApplicationDepth", s.ApplicationDepth);
+    v("RoomForRain", s.RoomForRain);
+    v("Efficiency", s.Efficiency);
+}
+
 template <class TVisitor, class TSettingsRef>
 void VisitSettings(TVisitor& v, TSettingsRef& s) {
     v("LengthUnit", s.LengthUnit);
@@ -232,6 +264,34 @@ void FromJson(const TJson& json, TCropPattern& pattern) {
     for (const TJson& line : lines)
         RecordFromJson(line, pattern.AddCropLine(),
                        [](auto& v, auto& l) { VisitPatternLine(v, l); });
+}
+
+TJson ToJson(const TSoil& soil) {
+    return RecordToJson(soil, [](auto& v, auto& r) { VisitSoil(v, r); });
+}
+void FromJson(const TJson& json, TSoil& soil) {
+    RecordFromJson(json, soil, [](auto& v, auto& r) { VisitSoil(v, r); });
+}
+
+TJson ToJson(const TSchedule& schedule) {
+    TJson json = RecordToJson(schedule, [](auto& v, auto& r) { VisitSchedule(v, r); });
+    json["Soil"] = ToJson(schedule.Soil);
+    return json;
+}
+
+void FromJson(const TJson& json, TSchedule& schedule) {
+    RequireObject(json);
+    TFromJson v{json, {}};
+    VisitSchedule(v, schedule);
+    v.seen.insert("Soil");
+    v.RejectUnknown();
+    if (json.contains("Soil"))
+        FromJson(json.at("Soil"), schedule.Soil);
+    if (static_cast<unsigned>(schedule.Timing) > static_cast<unsigned>(TScheduleTiming::Never))
+        throw TJsonShapeError("Field Timing must be 0 to 3");
+    if (static_cast<unsigned>(schedule.Application) >
+        static_cast<unsigned>(TScheduleApplication::RefillLessRoom))
+        throw TJsonShapeError("Field Application must be 0 to 2");
 }
 
 TJson ToJson(const TGuiSettings& settings) {

@@ -9,6 +9,8 @@ class TCropPattern;
 class TGeneral;
 class TGuiSettings;
 class TMeteo;
+class TSchedule;
+class TSoil;
 class TStrategy;
 class TYearData;
 
@@ -35,6 +37,12 @@ void FromJson(const TJson& json, TCropFactor& crop);
 // A pattern's lines are objects {"Area", "PlantingDay", "CropFileName"} under "Lines".
 TJson ToJson(const TCropPattern& pattern);
 void FromJson(const TJson& json, TCropPattern& pattern);
+TJson ToJson(const TSoil& soil);
+void FromJson(const TJson& json, TSoil& soil);
+// A schedule holds its soil as an object under "Soil"; Timing and Application are the positions
+// of the options (0..3 and 0..2).
+TJson ToJson(const TSchedule& schedule);
+void FromJson(const TJson& json, TSchedule& schedule);
 TJson ToJson(const TGuiSettings& settings);
 void FromJson(const TJson& json, TGuiSettings& settings);
 

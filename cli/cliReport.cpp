@@ -4,6 +4,7 @@
 #include "calc/uReportModel.h"
 #include "cli/cliCommands.h"
 #include "cli/cliProject.h"
+#include "core/cCsv.h"
 #include "core/cError.h"
 #include "core/cFileIO.h"
 #include "core/cNumberFormat.h"
@@ -156,15 +157,6 @@ std::vector<std::vector<std::string>> ShownLines(const TReportTable& t) {
         lines.push_back(line);
     }
     return lines;
-}
-
-std::string CsvField(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos)
-        return text;
-    std::string quoted = "\"";
-    for (char c : text)
-        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + "\"";
 }
 
 void WriteCsv(const TReportTable& t, bool withCaption, std::ostream& out) {

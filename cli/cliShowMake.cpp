@@ -10,6 +10,7 @@
 #include "data/cCropPattern.h"
 #include "data/cGeneral.h"
 #include "data/cMeteo.h"
+#include "data/cSchedule.h"
 #include "data/cStrategy.h"
 
 #include <algorithm>
@@ -75,6 +76,8 @@ const std::vector<TFileKind>& FileKinds() {
         RecordKind<TStrategy>({".str"}),
         RecordKind<TCropFactor>({".udc", ".crp"}),
         RecordKind<TCropPattern>({".pat"}),
+        RecordKind<TSchedule>({".sch"}),
+        RecordKind<TSoil>({".soi"}),
     };
     return kinds;
 }

@@ -42,10 +42,13 @@ bool TGuiSettings::OpenProgramFolder(const std::string& programFolder,
     PatternFolder = programFolder + "/Pattern";
     StrategyFolder = programFolder + "/Strategy";
     ReportFolder = programFolder + "/Report";
+    ScheduleFolder = programFolder + "/Schedule";
+    SoilFolder = programFolder + "/Soil";
     SettingsFileName = settingsFile;
     bool ok = true;
-    for (const std::string* folder : {&GeneralFolder, &MeteoFolder, &CropFolder, &PatternFolder,
-                                      &StrategyFolder, &ReportFolder}) {
+    for (const std::string* folder :
+         {&GeneralFolder, &MeteoFolder, &CropFolder, &PatternFolder, &StrategyFolder, &ReportFolder,
+          &ScheduleFolder, &SoilFolder}) {
         std::error_code ec;
         std::filesystem::create_directories(*folder, ec);
         ok = ok && std::filesystem::is_directory(*folder, ec);

@@ -47,6 +47,8 @@ public:
     std::string PatternFolder;
     std::string StrategyFolder;
     std::string ReportFolder;
+    std::string ScheduleFolder; // irrigation schedules (.sch)
+    std::string SoilFolder;     // the soil library (.soi)
     std::string SettingsFileName;
 
     // Sets the folders under programFolder and creates them, then reads the settings file, or

@@ -1,31 +1,28 @@
 #include "resources/cCropLibrary.h"
 
+#include "core/cFileIO.h"
 #include "core/cNumberFormat.h"
+#include "resources/cLibraryTable.h"
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
-#include <sstream>
+#include <map>
 #include <stdexcept>
+
+// crops.csv as it was when the program was built (generated source).
+extern const char* const kCropLibraryCsv;
 
 namespace {
 
-const char* const kHeader = "file,description,standard_kc,kc_ini,kc_mid,kc_end,rooting_depth_m,"
+const std::string kHeader = "file,description,standard_kc,kc_ini,kc_mid,kc_end,rooting_depth_m,"
                             "L_ini,L_dev,L_mid,L_late";
+const std::string kResponseHeader = ",p,ky_season,ky_ini,ky_dev,ky_mid,ky_late";
+constexpr std::size_t kCropFields = 11;
+constexpr std::size_t kAllFields = 17;
 
-std::vector<std::string> SplitFields(const std::string& line) {
-    std::vector<std::string> fields;
-    std::stringstream stream(line);
-    std::string field;
-    while (std::getline(stream, field, ','))
-        fields.push_back(field);
-    if (!line.empty() && line.back() == ',')
-        fields.emplace_back();
-    return fields;
-}
-
-TLibraryCrop CropOfRow(const std::vector<std::string>& f) {
-    TLibraryCrop row;
-    row.FileName = f[0];
-    TCropFactor& c = row.Crop;
+TCropFactor CropOfRow(const std::vector<std::string>& f) {
+    TCropFactor c;
     c.Clear();
     c.Description = f[1];
     c.StandardKc = TextToInt(f[2]) == 1;
@@ -38,36 +35,50 @@ TLibraryCrop CropOfRow(const std::vector<std::string>& f) {
     c.RootingDepth = TextToNumber(f[6]);
     for (int stage = 0; stage < 4; ++stage)
         c.StageLength[stage] = TextToInt(f[7 + stage]);
-    return row;
+    return c;
+}
+
+TCropResponse ResponseOfRow(const std::vector<std::string>& f) {
+    TCropResponse r;
+    if (f.size() < kAllFields)
+        return r;
+    if (!f[11].empty()) {
+        r.DepletionFraction = TextToNumber(f[11]);
+        r.PublishedP = true;
+    }
+    if (!f[12].empty()) {
+        r.KySeason = TextToNumber(f[12]);
+        r.PublishedKy = true;
+    }
+    for (int stage = 0; stage < 4; ++stage)
+        r.KyStage[stage] = TextToNumber(f[13 + stage]); // an empty cell reads as 0: no value
+    return r;
+}
+
+std::string Lower(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return std::tolower(c); });
+    return text;
 }
 
 } // namespace
 
 std::vector<TLibraryCrop> ParseCropLibrary(const std::string& csvText) {
+    int header = 0;
+    const auto rows =
+        ReadLibraryTable(csvText, "crops.csv", {kHeader, kHeader + kResponseHeader}, header);
+    const bool withResponse = header == 1;
     std::vector<TLibraryCrop> crops;
-    std::stringstream stream(csvText);
-    std::string line;
-    bool headerSeen = false;
-    for (int number = 1; std::getline(stream, line); ++number) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (line.empty() || line[0] == '#')
-            continue;
-        const std::string where = "crops.csv line " + std::to_string(number);
-        if (!headerSeen) {
-            if (line != kHeader)
-                throw std::runtime_error(where + ": the header must be " + kHeader);
-            headerSeen = true;
-            continue;
-        }
-        const auto fields = SplitFields(line);
-        if (fields.size() != 11)
-            throw std::runtime_error(where + ": 11 fields expected, " +
-                                     std::to_string(fields.size()) + " found");
+    for (const TLibraryRow& row : rows) {
+        const std::size_t n = row.Fields.size();
+        if (n != kCropFields && !(withResponse && n == kAllFields))
+            throw std::runtime_error(row.Where + ": " +
+                                     (withResponse ? "11 or 17" : std::string("11")) +
+                                     " fields expected, " + std::to_string(n) + " found");
         try {
-            crops.push_back(CropOfRow(fields));
+            crops.push_back({row.Fields[0], CropOfRow(row.Fields), ResponseOfRow(row.Fields)});
         } catch (const std::exception& e) {
-            throw std::runtime_error(where + ": " + e.what());
+            throw std::runtime_error(row.Where + ": " + e.what());
         }
     }
     return crops;
@@ -78,4 +89,15 @@ int WriteCropLibrary(const std::vector<TLibraryCrop>& crops, const std::string& 
     for (const auto& row : crops)
         row.Crop.Save(folder + "/" + row.FileName);
     return static_cast<int>(crops.size());
+}
+
+TCropResponse CropResponseDefaults(const std::string& cropFileName) {
+    static const std::map<std::string, TCropResponse> responses = [] {
+        std::map<std::string, TCropResponse> byName;
+        for (const TLibraryCrop& crop : ParseCropLibrary(kCropLibraryCsv))
+            byName[Lower(crop.FileName)] = crop.Response;
+        return byName;
+    }();
+    const auto found = responses.find(Lower(FileNamePart(cropFileName)));
+    return found == responses.end() ? TCropResponse{} : found->second;
 }

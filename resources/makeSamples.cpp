@@ -2,6 +2,7 @@
 // folders. Each project is a JSON file beside the climate normals it takes its weather from;
 // files that already exist are left alone, so a user's edits survive a rebuild.
 #include "cli/cliJsonRecords.h"
+#include "core/cCsv.h"
 #include "core/cFileIO.h"
 #include "core/cNumberFormat.h"
 #include "data/cCropPattern.h"
@@ -26,15 +27,6 @@ struct TStation {
     std::map<std::string, std::vector<double>> Monthly; // quantity -> 12 values
 };
 
-std::vector<std::string> SplitCsv(const std::string& line) {
-    std::vector<std::string> cells;
-    std::stringstream stream(line);
-    std::string cell;
-    while (std::getline(stream, cell, ','))
-        cells.push_back(cell);
-    return cells;
-}
-
 // station,latitude_deg,latitude_min,hemisphere,altitude_m,quantity,jan..dec
 std::map<std::string, TStation> ReadNormals(const std::string& text) {
     std::map<std::string, TStation> stations;
@@ -50,7 +42,7 @@ std::map<std::string, TStation> ReadNormals(const std::string& text) {
             header = false;
             continue;
         }
-        const auto cells = SplitCsv(line);
+        const auto cells = SplitCsvLine(line);
         if (cells.size() != 18)
             throw std::runtime_error("climate normals: a row needs 18 cells: " + line);
         TStation& station = stations[cells[0]];

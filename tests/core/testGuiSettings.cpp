@@ -12,7 +12,8 @@ TEST(GuiSettings, FirstStartWritesAMetricSettingsFileAndTheFolders) {
     TGuiSettings s;
     ASSERT_TRUE(s.OpenProgramFolder(dir.Path(), dir.File("quelta.INI")));
     EXPECT_EQ(ReadBytes(dir.File("quelta.INI")), Bytes({2, 0, 2, 0, 2, 0, 2, 0, 2, 0, 2, 0}));
-    for (const char* sub : {"General", "Meteo", "Crop", "Pattern", "Strategy", "Report"})
+    for (const char* sub :
+         {"General", "Meteo", "Crop", "Pattern", "Strategy", "Report", "Schedule", "Soil"})
         EXPECT_TRUE(std::filesystem::is_directory(dir.File(sub))) << sub;
     EXPECT_EQ(s.CropFolder, dir.Path() + "/Crop");
     EXPECT_EQ(s.PeriodKind, 3);

@@ -2,6 +2,7 @@
 
 #include "core/cValueStream.h"
 #include "data/cAllData.h"
+#include "data/cSchedule.h"
 
 #include <memory>
 
@@ -82,6 +83,19 @@ std::vector<TFileKind> FileKinds(const std::string& cropFolder) {
                             s.SoilType = "Loam";
                             s.DFcrit = 0.5 + 0.1 * v;
                             s.DFUser.Fill(0.4 + 0.1 * v);
+                        }),
+        Kind<TSoil>("clay.soi", "Clay",
+                    [](TSoil& s, int v) {
+                        s.Clear();
+                        s.Description = "Clay";
+                        s.InfiltrationRate = 72 + v;
+                    }),
+        Kind<TSchedule>("maize.sch", "Maize.crp",
+                        [](TSchedule& s, int v) {
+                            s.Clear();
+                            s.CropFileName = "Maize.crp";
+                            s.PlantingDay = 105 + v;
+                            s.KyStage = {0.4, 0.4, 1.5, 0.2 * v};
                         }),
     };
 }

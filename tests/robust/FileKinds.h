@@ -20,5 +20,6 @@ struct TFileKind {
     std::function<std::string()> Held;
 };
 
-// The kinds: settings .INI, .gen, .mtf, .udc, .pat (its crop files in cropFolder), .str.
+// The kinds: settings .INI, .gen, .mtf, .udc, .pat (its crop files in cropFolder), .str, .soi,
+// .sch.
 std::vector<TFileKind> FileKinds(const std::string& cropFolder);
