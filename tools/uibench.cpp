@@ -1,0 +1,389 @@
+// How long the windows take to answer what a person does, offscreen, on the largest project the
+// program takes: the Seville example with 40 crops and a daily calculation period. Every action
+// is timed from the user's click or key until the window has laid itself out and painted (all
+// posted events delivered), ROUNDS rounds of REPEATS each; the table gives the median and the
+// worst of all of them.
+//   build/tools/uibench [ROUNDS [REPEATS]]
+
+#include "calc/uCurveNumber.h"
+#include "calc/uStrategyProject.h"
+#include "calc/uStrategyReport.h"
+#include "core/cUserMessages.h"
+#include "data/cAllData.h"
+#include "ui/fChart.h"
+#include "ui/fCropFactor.h"
+#include "ui/fCropPattern.h"
+#include "ui/fGeneral.h"
+#include "ui/fMeteo.h"
+#include "ui/fQueltaMain.h"
+#include "ui/fReportCWR.h"
+#include "ui/fReportData.h"
+#include "ui/fStrategy.h"
+#include "ui/fToolBar.h"
+#include "ui/uStartUp.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::string kApp = QUELTA_APP_DIR;
+
+// Lets every posted event (layout requests, paints) be delivered, as a running event loop would.
+void Settle() {
+    for (int pass = 0; pass < 5; ++pass)
+        QApplication::processEvents();
+}
+
+// The Seville example with a full pattern of 40 crops (the supplied crop files in turn, 20 ha
+// each, planting days spread over the year) and a daily calculation period.
+bool LoadProject(TAllData& data) {
+    if (!data.General.Load(kApp + "/General/Seville.gen") ||
+        !data.Meteo.Load(kApp + "/Meteo/Seville.mtf") ||
+        !data.CropPattern.Load(kApp + "/Pattern/Seville.pat")) {
+        std::fprintf(stderr, "cannot load the Seville example from %s\n", kApp.c_str());
+        return false;
+    }
+    data.General.CalcPeriod = "Day";
+    SetDerivedGeneralValues(data.General);
+    static const char* const crops[] = {
+        "Alfalfa",     "Barley",     "BeanDry",     "Cabbage",    "Citrus",    "Cotton",
+        "GrapesTable", "GrapesWine", "Groundnut",   "Maize",      "Onion",     "Pepper",
+        "Potato",      "Rice",       "Sorghum",     "Soybean",    "SugarBeet", "SugarcaneRatoon",
+        "Sunflower",   "Tomato",     "WheatSpring", "WheatWinter"};
+    TCropPattern& pattern = data.CropPattern;
+    for (int c = 1; c <= pattern.Count(); ++c)
+        pattern.GetCropLine(c).Area = 20;
+    for (int i = 0; pattern.Count() < 40; ++i) {
+        const std::string file = kApp + "/Crop/" + crops[i % 22] + ".crp";
+        TCropPatternLine& line = pattern.AddCropLine();
+        if (!line.Load(file)) {
+            std::fprintf(stderr, "cannot load %s\n", file.c_str());
+            return false;
+        }
+        line.CropFileName = file;
+        line.Area = 20;
+        line.PlantingDay = 1 + (i * 10) % 365;
+    }
+    data.GuiSettings.SetPeriodKind(1);
+    return true;
+}
+
+struct TResult {
+    std::string Name;
+    std::vector<double> Ms;
+};
+
+double Median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    const std::size_t n = v.size();
+    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+class TBench {
+public:
+    TBench(int rounds, int repeats) : rounds(rounds), repeats(repeats) {}
+
+    // prepare puts the window in the state before the action (not timed); act is the action.
+    void Time(const std::string& name, const std::function<void()>& prepare,
+              const std::function<void()>& act) {
+        TResult& r = Result(name);
+        for (int i = 0; i < repeats; ++i) {
+            prepare();
+            Settle();
+            QElapsedTimer clock;
+            clock.start();
+            act();
+            Settle();
+            r.Ms.push_back(clock.nsecsElapsed() / 1e6);
+        }
+    }
+
+    // A window that opens modally: timed from the action until it is shown and painted; then it
+    // is closed.
+    template <class TWindow>
+    void TimeModal(const std::string& name, const std::function<void()>& prepare,
+                   const std::function<void()>& act) {
+        TResult& r = Result(name);
+        for (int i = 0; i < repeats; ++i) {
+            prepare();
+            Settle();
+            QElapsedTimer clock;
+            double ms = -1;
+            QTimer poll;
+            poll.setInterval(0);
+            QObject::connect(&poll, &QTimer::timeout, [&] {
+                auto* window = qobject_cast<TWindow*>(QApplication::activeModalWidget());
+                if (!window || !window->isVisible())
+                    return;
+                poll.stop();
+                Settle();
+                ms = clock.nsecsElapsed() / 1e6;
+                window->close();
+            });
+            poll.start();
+            clock.start();
+            act();
+            poll.stop();
+            if (ms < 0) {
+                std::fprintf(stderr, "%s: the window did not open\n", name.c_str());
+                failed = true;
+                return;
+            }
+            r.Ms.push_back(ms);
+            Settle();
+        }
+    }
+
+    int Rounds() const { return rounds; }
+    bool Failed() const { return failed; }
+
+    void Print() const {
+        std::printf("| action | median ms | worst ms |\n|---|---|---|\n");
+        for (const TResult& r : results) {
+            if (r.Ms.empty())
+                continue;
+            std::printf("| %s | %.1f | %.1f |\n", r.Name.c_str(), Median(r.Ms),
+                        *std::max_element(r.Ms.begin(), r.Ms.end()));
+        }
+    }
+
+private:
+    int rounds;
+    int repeats;
+    bool failed = false;
+    std::vector<TResult> results;
+
+    TResult& Result(const std::string& name) {
+        for (TResult& r : results)
+            if (r.Name == name)
+                return r;
+        results.push_back({name, {}});
+        return results.back();
+    }
+};
+
+void ClickTab(QTabBar* tabs, int index) {
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
+}
+
+// Opens an editor on a cell of a grid, as a double click would, and returns it.
+QWidget* EditCell(QAbstractItemView* grid, int row, int column) {
+    const QModelIndex index = grid->model()->index(row, column);
+    grid->setCurrentIndex(index);
+    grid->edit(index);
+    Settle();
+    return grid->indexWidget(index);
+}
+
+void BenchReport(TBench& bench, TfrmQueltaMain& main) {
+    TAllData& data = main.AllData();
+    auto* reportWindow = main.findChild<TfrmReportCWR*>();
+    using K = TReportTableKind;
+    std::unique_ptr<TfrmReportData> report;
+    auto close = [&] {
+        if (report)
+            report->close();
+        report.reset();
+        Settle();
+    };
+    bench.Time("report window: open (daily)", close, [&] {
+        report = std::make_unique<TfrmReportData>(data, *reportWindow, &main);
+        report->resize(1120, 700);
+        report->Open();
+    });
+    TfrmReportData& w = *report;
+    auto tab = [&w](K kind) {
+        return [&w, kind] { ClickTab(w.tabTables, static_cast<int>(kind)); };
+    };
+    auto period = [&w](int choice) {
+        return [&w, choice] { w.cbxPeriod->setCurrentIndex(choice); };
+    };
+
+    bench.Time("report: tab to Kc values (367 x 41 cells)", tab(K::ReferenceET), tab(K::KcValues));
+    bench.Time("report: tab to potential evapotranspiration", tab(K::ReferenceET),
+               tab(K::PotentialET));
+    bench.Time(
+        "report: period to Day (potential ET tab)",
+        [&] {
+            tab(K::PotentialET)();
+            period(2)();
+        },
+        period(0));
+    int method = 0;
+    bench.Time(
+        "report: method change (potential ET tab)", [&] { tab(K::PotentialET)(); },
+        [&] { w.cbxMethod->setCurrentIndex(method = (method + 1) % 3); });
+    bench.Time("report: tab to the non-irrigated table", tab(K::ReferenceET), tab(K::NonIrrigated));
+    bench.Time("report: tab to the water requirements", tab(K::ReferenceET),
+               tab(K::WaterRequirements));
+    bench.TimeModal<TChartWindow>("chart of the 40-crop Kc table: open", tab(K::KcValues),
+                                  [&w] { w.ToolBar->actChart->trigger(); });
+    bench.TimeModal<TChartWindow>("chart of the cropped area: open", tab(K::CroppedArea),
+                                  [&w] { w.ToolBar->actChart->trigger(); });
+    bench.TimeModal<TfrmReportCWR>("text report window: open", tab(K::KcValues),
+                                   [&w] { w.ToolBar->actShowReport->trigger(); });
+    close();
+}
+
+void BenchStrategy(TBench& bench, TfrmQueltaMain& main) {
+    TAllData& data = main.AllData();
+    data.Strategy.FileName = kApp + "/Strategy/Seville-field-data.str";
+    TStrategySources sources;
+    sources.Project = [&data](int m) { return StrategyProjectOf(data, m); };
+    sources.ReportHeader = [&data] { return StrategyReportHeader(data); };
+    std::unique_ptr<TfrmStrategy> strategy;
+    auto close = [&] {
+        if (strategy) {
+            strategy->SetModified(false);
+            strategy->close();
+        }
+        strategy.reset();
+        Settle();
+    };
+    bench.Time("strategy window: open", close, [&] {
+        strategy = std::make_unique<TfrmStrategy>(data, sources, &main);
+        strategy->resize(1100, 720);
+        strategy->Open();
+    });
+    TfrmStrategy& w = *strategy;
+    bench.Time(
+        "strategy window: page to Water Balance",
+        [&w] { w.ShowPage(TStrategyPage::WaterBalanceStrategy); },
+        [&w] { ClickTab(w.pgcWaterBalance->tabBar(), 0); });
+    bench.Time(
+        "strategy window: page to ETa input",
+        [&w] { w.ShowPage(TStrategyPage::WaterRequirementET); },
+        [&w] { ClickTab(w.pgcWaterRequirement->tabBar(), 0); });
+    int method = 0;
+    bench.Time(
+        "strategy window: method change (Water Balance page)",
+        [&w] { w.ShowPage(TStrategyPage::WaterBalance); },
+        [&] { w.cbxMethod->setCurrentIndex(method = (method + 1) % 3); });
+    bench.Time(
+        "strategy window: method change (comparison page)",
+        [&w] { w.ShowPage(TStrategyPage::Comparison); },
+        [&] { w.cbxMethod->setCurrentIndex(method = (method + 1) % 3); });
+
+    // A key in the user's depleted fraction of March, then one in the ETa of March.
+    QWidget* editor = nullptr;
+    bench.Time(
+        "strategy window: key typed in a grid (user DF)",
+        [&] {
+            w.ShowPage(TStrategyPage::WaterBalanceStrategy);
+            editor = EditCell(w.grdStrategy, 3, 2);
+            if (editor) {
+                QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClicks(editor, QStringLiteral("0.5"));
+            }
+        },
+        [&] {
+            if (editor)
+                QTest::keyClick(editor, Qt::Key_5);
+        });
+    bench.Time(
+        "strategy window: key typed in a grid (ETa)",
+        [&] {
+            w.ShowPage(TStrategyPage::InputETa);
+            editor = EditCell(w.grdInputETa, 3, 3);
+            if (editor) {
+                QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClicks(editor, QStringLiteral("8"));
+            }
+        },
+        [&] {
+            if (editor)
+                QTest::keyClick(editor, Qt::Key_5);
+        });
+    close();
+    data.Strategy.Clear();
+}
+
+void BenchEditors(TBench& bench, TfrmQueltaMain& main) {
+    auto opens = [&bench](QWidget* editor, const std::string& name,
+                          const std::function<void()>& show) {
+        bench.Time(
+            name + ": open", [editor] { editor->hide(); }, show);
+        editor->hide();
+        Settle();
+    };
+    for (auto* e : main.findChildren<TfrmGeneral*>())
+        opens(e, "general editor", [e] { e->ShowEditor(); });
+    for (auto* e : main.findChildren<TfrmCropPattern*>())
+        opens(e, "cropping pattern editor (40 crops)", [e] { e->ShowEditor(); });
+    for (auto* e : main.findChildren<TfrmCropFactor*>())
+        opens(e, "crop factor editor", [e] { e->ShowEditor(); });
+    for (auto* e : main.findChildren<TfrmMeteo*>()) {
+        opens(e, "meteo editor (daily): open", [e] { e->ShowEditor(); });
+        e->ShowEditor();
+        Settle();
+        // A key in the maximum temperature of day 100.
+        QWidget* editor = nullptr;
+        bench.Time(
+            "meteo editor: key typed in the daily grid (365 rows)",
+            [&] {
+                editor = EditCell(e->grdMeteo, 99, 2);
+                if (editor) {
+                    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+                    QTest::keyClicks(editor, QStringLiteral("2"));
+                }
+            },
+            [&] {
+                if (editor)
+                    QTest::keyClick(editor, Qt::Key_5);
+            });
+        e->SetModified(false);
+        e->hide();
+        Settle();
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+    const int repeats = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
+    TStderrMessages messages; // nothing here should ask anything; whatever does is printed
+    SetUserMessages(&messages);
+    QTemporaryDir programFolder;
+    TfrmQueltaMain main([&programFolder](TGuiSettings& settings) {
+        settings.OpenProgramFolder(
+            programFolder.path().toStdString(),
+            programFolder.filePath(QStringLiteral("quelta.INI")).toStdString());
+    });
+    if (!LoadProject(main.AllData()))
+        return 1;
+    CreateEditors(main);
+    main.resize(1024, 700);
+    main.show();
+    Settle();
+
+    TBench bench(rounds, repeats);
+    for (int round = 0; round < rounds; ++round) {
+        BenchReport(bench, main);
+        BenchStrategy(bench, main);
+        main.AllData().GuiSettings.SetPeriodKind(1);
+        BenchEditors(bench, main);
+    }
+    std::printf("%d rounds of %d, offscreen\n\n", rounds, repeats);
+    bench.Print();
+    return bench.Failed() || messages.ErrorCount() > 0 ? 1 : 0;
+}
