@@ -4,6 +4,7 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QEvent>
 #include <QLineSeries>
 #include <QScatterSeries>
 #include <QValueAxis>
@@ -12,6 +13,11 @@
 #include <exception>
 
 namespace {
+
+const QColor kLine(0, 128, 0);
+const QColor kMarker(180, 0, 0);
+const QColor kZero(120, 120, 120);
+const QColor kPoints(0, 90, 170);
 
 QChartView* MakeChart(QWidget* parent, const char* name, const QString& yTitle) {
     auto* chart = new QChart;
@@ -37,43 +43,40 @@ QValueAxis* Axis(QChart* chart, Qt::Orientation orientation) {
     return static_cast<QValueAxis*>(chart->axes(orientation).first());
 }
 
-template <class TSeries>
-TSeries* AddSeries(QChart* chart, const QColor& colour) {
-    auto* series = new TSeries;
-    chart->addSeries(series);
-    series->attachAxis(Axis(chart, Qt::Horizontal));
-    series->attachAxis(Axis(chart, Qt::Vertical));
-    series->setColor(colour);
-    return series;
+QLineSeries* MakeLine(const QColor& colour, qreal width, Qt::PenStyle style = Qt::SolidLine) {
+    auto* line = new QLineSeries;
+    line->setColor(colour);
+    line->setPen(QPen(colour, width, style));
+    return line;
 }
 
-void AddLine(QChart* chart, const QList<QPointF>& points, const QColor& colour, qreal width,
-             Qt::PenStyle style = Qt::SolidLine) {
-    auto* line = AddSeries<QLineSeries>(chart, colour);
-    QPen pen(colour, width, style);
-    line->setPen(pen);
-    line->append(points);
+QScatterSeries* MakePoints() {
+    auto* points = new QScatterSeries;
+    points->setColor(kPoints);
+    points->setMarkerSize(8);
+    return points;
 }
 
-void AddPoints(QChart* chart, const std::vector<TChartPoint>& points) {
-    try {
-        auto* series = AddSeries<QScatterSeries>(chart, QColor(0, 90, 170));
-        series->setMarkerSize(8);
-        for (const TChartPoint& p : points)
-            series->append(p.X, p.Y);
-    } catch (const std::exception& e) {
-        ShowError(std::string("Error in procedure ShowPointSeries: ") + e.what());
-    }
-}
-
-void AddLabel(QChart* chart, double x, double y) {
-    auto* label = AddSeries<QScatterSeries>(chart, QColor(180, 0, 0));
+QScatterSeries* MakeLabel() {
+    auto* label = new QScatterSeries;
+    label->setColor(kMarker);
     label->setMarkerSize(1);
     label->setPointLabelsClipping(false);
     label->setPointLabelsFormat(QStringLiteral("DFsust"));
     label->setPointLabelsVisible(true);
-    label->setPointLabelsColor(QColor(180, 0, 0));
-    label->append(x, y);
+    label->setPointLabelsColor(kMarker);
+    return label;
+}
+
+QList<QPointF> Points(const std::vector<TChartPoint>& points) {
+    QList<QPointF> list;
+    for (const TChartPoint& p : points)
+        list.append({p.X, p.Y});
+    return list;
+}
+
+QList<QPointF> Points(const std::array<TChartPoint, 3>& line) {
+    return {{line[0].X, line[0].Y}, {line[1].X, line[1].Y}, {line[2].X, line[2].Y}};
 }
 
 // A range that holds the values with a little room, never a single point.
@@ -84,85 +87,185 @@ std::pair<double, double> RangeOf(std::vector<double> values) {
     return {low - room, high + room};
 }
 
+// Sets the axis to the range rounded to nice numbers. The rounding is worked out on an axis of
+// no chart, so the shown axis lays out its labels at most once, and not at all when nothing
+// changed.
+void SetNiceRange(QValueAxis* axis, double low, double high) {
+    QValueAxis nice;
+    nice.setTickCount(axis->tickCount());
+    nice.setRange(low, high);
+    nice.applyNiceNumbers();
+    if (nice.tickCount() != axis->tickCount())
+        axis->setTickCount(nice.tickCount());
+    if (nice.min() != axis->min() || nice.max() != axis->max())
+        axis->setRange(nice.min(), nice.max());
+}
+
+void SetFixedRange(QValueAxis* axis, double low, double high, int ticks) {
+    if (axis->tickCount() != ticks)
+        axis->setTickCount(ticks);
+    if (axis->min() != low || axis->max() != high)
+        axis->setRange(low, high);
+}
+
+template <class TPoints>
+bool SamePoints(const TPoints& a, const TPoints& b) {
+    return std::equal(
+        a.begin(), a.end(), b.begin(), b.end(),
+        [](const TChartPoint& p, const TChartPoint& q) { return p.X == q.X && p.Y == q.Y; });
+}
+
+bool SameCharts(const TWaterBalanceCharts& a, const TWaterBalanceCharts& b) {
+    return SamePoints(a.GWTPoints, b.GWTPoints) && SamePoints(a.GWTLine, b.GWTLine) &&
+           SamePoints(a.ETPoints, b.ETPoints) && SamePoints(a.ETLine, b.ETLine) &&
+           a.DFsustainable == b.DFsustainable && a.FixedGWTAxis == b.FixedGWTAxis;
+}
+
 } // namespace
 
 TStrategyCharts::TStrategyCharts(QWidget* parent) {
     GWTChart = MakeChart(parent, "GWTChart", QString());
     ETChart = MakeChart(parent, "ETChart", QStringLiteral("ETa / ETp for irrigated area"));
+    gwt = {MakeLine(kZero, 1), MakeLine(kLine, 2), MakePoints(), MakeLine(kMarker, 1, Qt::DashLine),
+           MakeLabel()};
+    gwt.Zero->append({{0, 0}, {1, 0}});
+    et = {nullptr, MakeLine(kLine, 2), MakePoints(), MakeLine(kMarker, 1, Qt::DashLine),
+          MakeLabel()};
+    GWTChart->installEventFilter(this);
+}
+
+TStrategyCharts::~TStrategyCharts() {
+    // Series taken off a chart by Clear belong to no chart.
+    for (const TSeries* s : {&gwt, &et})
+        for (QAbstractSeries* series :
+             {static_cast<QAbstractSeries*>(s->Zero), static_cast<QAbstractSeries*>(s->Line),
+              static_cast<QAbstractSeries*>(s->Points), static_cast<QAbstractSeries*>(s->Marker),
+              static_cast<QAbstractSeries*>(s->Label)})
+            if (series && !series->chart())
+                delete series;
 }
 
 void TStrategyCharts::SetGWTAxisTitle(const std::string& title) {
-    Axis(GWTChart->chart(), Qt::Vertical)->setTitleText(QString::fromStdString(title));
+    QValueAxis* axis = Axis(GWTChart->chart(), Qt::Vertical);
+    const QString text = QString::fromStdString(title);
+    if (axis->titleText() != text)
+        axis->setTitleText(text);
 }
 
 void TStrategyCharts::Clear() {
-    GWTChart->chart()->removeAllSeries();
-    ETChart->chart()->removeAllSeries();
+    drawn.reset();
+    waiting.reset();
+    // The series are kept for the next drawing.
+    for (QChartView* view : {GWTChart, ETChart})
+        for (QAbstractSeries* series : view->chart()->series())
+            view->chart()->removeSeries(series);
 }
 
-void TStrategyCharts::Draw(const TWaterBalanceCharts& c, double lengthFactor) {
-    Clear();
-    const double df = c.DFsustainable;
-    const QColor line(0, 128, 0), marker(180, 0, 0), zero(120, 120, 120);
+void TStrategyCharts::Draw(const TWaterBalanceCharts& charts, double lengthFactor) {
+    TDrawing drawing{charts, lengthFactor};
+    if (drawn && SameCharts(drawn->Charts, charts) && drawn->LengthFactor == lengthFactor) {
+        waiting.reset();
+        return;
+    }
+    if (!GWTChart->isVisible()) {
+        waiting = std::move(drawing);
+        return;
+    }
+    waiting.reset();
+    DrawNow(drawing);
+}
+
+bool TStrategyCharts::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == GWTChart && event->type() == QEvent::Show && waiting) {
+        const TDrawing drawing = std::move(*waiting);
+        waiting.reset();
+        DrawNow(drawing);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void TStrategyCharts::Attach(QChart* chart, const TSeries& s) {
+    if (s.Line->chart())
+        return;
+    // In drawing order: lines under points, the marker and its label on top.
+    for (QAbstractSeries* series :
+         {static_cast<QAbstractSeries*>(s.Zero), static_cast<QAbstractSeries*>(s.Line),
+          static_cast<QAbstractSeries*>(s.Points), static_cast<QAbstractSeries*>(s.Marker),
+          static_cast<QAbstractSeries*>(s.Label)}) {
+        if (!series)
+            continue;
+        chart->addSeries(series);
+        series->attachAxis(Axis(chart, Qt::Horizontal));
+        series->attachAxis(Axis(chart, Qt::Vertical));
+    }
+}
+
+// New points for the series of a chart: the line, the measured points, the vertical marker at
+// DFsustainable from bottom to top and its label at labelY.
+void TStrategyCharts::Fill(QChart* chart, const TSeries& s, const std::array<TChartPoint, 3>& line,
+                           const std::vector<TChartPoint>& points, double df, double bottom,
+                           double top, double labelY) {
+    s.Line->replace(Points(line));
     try {
-        // Change of the groundwater table.
-        QChart* gwt = GWTChart->chart();
+        s.Points->replace(Points(points));
+    } catch (const std::exception& e) {
+        ShowError(std::string("Error in procedure ShowPointSeries: ") + e.what());
+    }
+    s.Marker->replace({{df, bottom}, {df, top}});
+    s.Label->replace({{df, labelY}});
+    Attach(chart, s);
+}
+
+void TStrategyCharts::DrawNow(const TDrawing& drawing) {
+    drawn = drawing;
+    try {
+        DrawGWT(drawing.Charts, drawing.LengthFactor);
+        DrawET(drawing.Charts);
+    } catch (const std::exception& e) {
+        ShowError(std::string("Error in procedure ShowLinePointSeries: ") + e.what());
+    }
+}
+
+// Change of the groundwater table.
+void TStrategyCharts::DrawGWT(const TWaterBalanceCharts& c, double lengthFactor) {
+    QChart* chart = GWTChart->chart();
+    QValueAxis* axis = Axis(chart, Qt::Vertical);
+    if (c.FixedGWTAxis) {
+        SetFixedRange(axis, -0.35 * lengthFactor, 0.35 * lengthFactor, 8);
+    } else {
         std::vector<double> ys;
         for (const TChartPoint& p : c.GWTLine)
             ys.push_back(p.Y);
         for (const TChartPoint& p : c.GWTPoints)
             ys.push_back(p.Y);
-        auto [low, high] = RangeOf(ys);
-        QValueAxis* gwtAxis = Axis(gwt, Qt::Vertical);
-        if (c.FixedGWTAxis) {
-            gwtAxis->setRange(-0.35 * lengthFactor, 0.35 * lengthFactor);
-            gwtAxis->setTickCount(8);
-        } else {
-            gwtAxis->setRange(low, high);
-            gwtAxis->applyNiceNumbers();
-        }
-        low = gwtAxis->min();
-        high = gwtAxis->max();
-        AddLine(gwt, {{0, 0}, {1, 0}}, zero, 1);
-        AddLine(gwt,
-                {{c.GWTLine[0].X, c.GWTLine[0].Y},
-                 {c.GWTLine[1].X, c.GWTLine[1].Y},
-                 {c.GWTLine[2].X, c.GWTLine[2].Y}},
-                line, 2);
-        double bottom = low, top = high;
-        if (!c.GWTPoints.empty()) {
-            const auto [lo, hi] = std::minmax_element(
-                c.GWTPoints.begin(), c.GWTPoints.end(),
-                [](const TChartPoint& a, const TChartPoint& b) { return a.Y < b.Y; });
-            bottom = lo->Y;
-            top = hi->Y;
-            AddPoints(gwt, c.GWTPoints);
-        }
-        AddLine(gwt, {{df, bottom}, {df, top}}, marker, 1, Qt::DashLine);
-        AddLabel(gwt, df, low + 0.9 * (high - low));
-
-        // ETa / ETp.
-        QChart* et = ETChart->chart();
-        std::vector<double> ets{0, 1.1};
-        for (const TChartPoint& p : c.ETLine)
-            ets.push_back(p.Y);
-        for (const TChartPoint& p : c.ETPoints)
-            ets.push_back(p.Y);
-        const auto range = RangeOf(ets);
-        QValueAxis* etAxis = Axis(et, Qt::Vertical);
-        etAxis->setRange(std::max(0.0, range.first), range.second);
-        etAxis->applyNiceNumbers();
-        const double etLow = etAxis->min(), etHigh = etAxis->max();
-        AddLine(et,
-                {{c.ETLine[0].X, c.ETLine[0].Y},
-                 {c.ETLine[1].X, c.ETLine[1].Y},
-                 {c.ETLine[2].X, c.ETLine[2].Y}},
-                line, 2);
-        if (!c.ETPoints.empty())
-            AddPoints(et, c.ETPoints);
-        AddLine(et, {{df, std::max(0.0, etLow)}, {df, etHigh}}, marker, 1, Qt::DashLine);
-        AddLabel(et, df, etLow + 0.9 * (etHigh - etLow));
-    } catch (const std::exception& e) {
-        ShowError(std::string("Error in procedure ShowLinePointSeries: ") + e.what());
+        const auto [low, high] = RangeOf(ys);
+        SetNiceRange(axis, low, high);
     }
+    const double low = axis->min(), high = axis->max();
+    double bottom = low, top = high;
+    if (!c.GWTPoints.empty()) {
+        const auto [lo, hi] = std::minmax_element(
+            c.GWTPoints.begin(), c.GWTPoints.end(),
+            [](const TChartPoint& a, const TChartPoint& b) { return a.Y < b.Y; });
+        bottom = lo->Y;
+        top = hi->Y;
+    }
+    Fill(chart, gwt, c.GWTLine, c.GWTPoints, c.DFsustainable, bottom, top,
+         low + 0.9 * (high - low));
+}
+
+// ETa / ETp.
+void TStrategyCharts::DrawET(const TWaterBalanceCharts& c) {
+    QChart* chart = ETChart->chart();
+    QValueAxis* axis = Axis(chart, Qt::Vertical);
+    std::vector<double> ets{0, 1.1};
+    for (const TChartPoint& p : c.ETLine)
+        ets.push_back(p.Y);
+    for (const TChartPoint& p : c.ETPoints)
+        ets.push_back(p.Y);
+    const auto range = RangeOf(ets);
+    SetNiceRange(axis, std::max(0.0, range.first), range.second);
+    const double low = axis->min(), high = axis->max();
+    Fill(chart, et, c.ETLine, c.ETPoints, c.DFsustainable, std::max(0.0, low), high,
+         low + 0.9 * (high - low));
 }
