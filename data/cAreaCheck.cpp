@@ -5,6 +5,12 @@
 #include "core/cNumberFormat.h"
 #include "data/cCropPattern.h"
 
+namespace {
+
+constexpr std::size_t kLongestMonthName = 9; // September
+
+} // namespace
+
 TAreaCheck AreaCheckOfDailyArea(const std::array<double, 365>& dailyArea, double irrigableArea,
                                 const TGuiSettings& settings) {
     TAreaCheck check;
@@ -19,7 +25,10 @@ TAreaCheck AreaCheckOfDailyArea(const std::array<double, 365>& dailyArea, double
             continue;
         const double excess = area - irrigableArea;
         check.Months.push_back({month, day, excess});
-        check.ListText += MonthName(day) + " with \t" +
+        // Month names padded to the longest, so the tab takes every line to the same stop.
+        std::string name = MonthName(day);
+        name.resize(kLongestMonthName, ' ');
+        check.ListText += name + " with \t" +
                           FormatGeneral(settings.DisplayValue(QuantityKind::Area, excess)) + " (" +
                           settings.CurrentUnitLabel(QuantityKind::Area) + ")\r";
         lastMonth = month;

@@ -19,7 +19,8 @@ struct TAreaExcess {
 struct TAreaCheck {
     bool Exceeded = false;
     std::vector<TAreaExcess> Months;
-    // One line per month, as the message lists it: "May with \t20 (ha)\r".
+    // One line per month, as the message lists it, the month name padded with blanks to the
+    // longest: "May       with \t20 (ha)\r".
     std::string ListText;
 };
 

@@ -105,7 +105,7 @@ TEST(CropPatternRules, AnEditedCropIsCheckedAgainstTheOtherCropsOnly) {
     TCropPatternLine line = data.CropPattern.GetCropLine(2);
     EXPECT_EQ(SaveCropToPattern(line, false, 45, 121, others, 100, units),
               TCropRefusal::AreaExceeded);
-    EXPECT_EQ(messages.Texts()[0].substr(kExceeds.size(), 18), "May with \t5 (ha)\rJ");
+    EXPECT_EQ(messages.Texts()[0].substr(kExceeds.size(), 24), "May       with \t5 (ha)\rJ");
     EXPECT_EQ(line.Area, 40); // the old area and day come back
     EXPECT_EQ(line.PlantingDay, 121);
     messages.Clear();
@@ -118,12 +118,12 @@ TEST(CropPatternRules, AnEditedCropIsCheckedAgainstTheOtherCropsOnly) {
     line.PlantingDay = 121;
     EXPECT_EQ(SaveCropToPattern(line, false, 40, 305, fullInWinter, 100, units),
               TCropRefusal::AreaExceeded);
-    EXPECT_NE(messages.Texts().back().find("November with \t20 (ha)\r"), std::string::npos);
+    EXPECT_NE(messages.Texts().back().find("November  with \t20 (ha)\r"), std::string::npos);
     // Acres: the excess is written in the area unit.
     units.AreaUnit = 1;
     EXPECT_EQ(SaveCropToPattern(line, false, 50, 121, others, 100, units),
               TCropRefusal::AreaExceeded);
-    EXPECT_NE(messages.Texts().back().find("May with \t24.7 (ac)\r"), std::string::npos);
+    EXPECT_NE(messages.Texts().back().find("May       with \t24.7 (ac)\r"), std::string::npos);
 }
 
 TEST(CropPatternRules, ACropWithoutAreaOrCropFileIsRefusedFirst) {

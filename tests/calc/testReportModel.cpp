@@ -123,7 +123,7 @@ TEST_F(ReportModel, TooMuchCroppedAreaHidesTheCropTables) {
     EXPECT_DOUBLE_EQ(model.Excesses()[0].Excess, 20);
     const std::string message = model.AreaExceededMessage();
     EXPECT_EQ(message.rfind("The cropped area exceeds the irrigable area in the following "
-                            "months:\r\rMay with \t20",
+                            "months:\r\rMay       with \t20",
                             0),
               0u);
     EXPECT_NE(message.find("To calculate the crop water requirements adjust the cropping "

@@ -235,21 +235,21 @@ TEST(AreaCheck, ListsEachExceedingMonthOnceWithItsFirstExcess) {
     EXPECT_EQ(check.Months[0].Month, 5);
     EXPECT_EQ(check.Months[0].FirstDay, 125);
     EXPECT_EQ(check.Months[0].Excess, 20);
-    EXPECT_EQ(check.ListText, "May with \t20 (ha)\r");
+    EXPECT_EQ(check.ListText, "May       with \t20 (ha)\r");
     EXPECT_EQ(AreaCheckMessage(check, TAreaCheckCaller::Report),
               "The cropped area exceeds the irrigable area in the following months:\r\r"
-              "May with \t20 (ha)\r\r\rTo calculate the crop water requirements adjust the "
+              "May       with \t20 (ha)\r\r\rTo calculate the crop water requirements adjust the "
               "cropping pattern.");
     EXPECT_EQ(AreaCheckMessage(check, TAreaCheckCaller::CropDialog),
               AreaCheckMessage(check, TAreaCheckCaller::Report));
     EXPECT_EQ(AreaCheckMessage(check, TAreaCheckCaller::Strategy),
               "The cropped area exceeds the irrigable area in the following months:\r\r"
-              "May with \t20 (ha)\r\r\rAdjust the cropping pattern before you can use the "
+              "May       with \t20 (ha)\r\r\rAdjust the cropping pattern before you can use the "
               "strategy option.");
 
     TGuiSettings acres;
     acres.AreaUnit = 1;
-    EXPECT_EQ(AreaCheck(p, 100, acres).ListText, "May with \t49.4 (ac)\r");
+    EXPECT_EQ(AreaCheck(p, 100, acres).ListText, "May       with \t49.4 (ac)\r");
 
     // An area equal to the irrigable area is no excess.
     EXPECT_FALSE(AreaCheck(p, 120, metric).Exceeded);
@@ -265,5 +265,5 @@ TEST(AreaCheck, MonthsInCalendarOrderWithTheFirstDaysExcess) {
     TGuiSettings metric;
     TAreaCheck check = AreaCheckOfDailyArea(area, 100, metric);
     ASSERT_EQ(check.Months.size(), 2u);
-    EXPECT_EQ(check.ListText, "February with \t5 (ha)\rDecember with \t1.5 (ha)\r");
+    EXPECT_EQ(check.ListText, "February  with \t5 (ha)\rDecember  with \t1.5 (ha)\r");
 }

@@ -246,7 +246,7 @@ TEST_F(CropPatternEditor, ACropOverTheIrrigableAreaIsRefusedUntilTheDialogIsCanc
         EXPECT_EQ(messages.Messages()[0].Kind, TMessageKind::Error);
         EXPECT_EQ(messages.Texts()[0],
                   kExceeds +
-                      "June with \t10 (ha)\rJuly with \t10 (ha)\rAugust with \t10 (ha)\r\r\r"
+                      "June      with \t10 (ha)\rJuly      with \t10 (ha)\rAugust    with \t10 (ha)\r\r\r"
                       "To calculate the crop water requirements adjust the cropping pattern.");
         ASSERT_EQ(data.CropPattern.Count(), 2);
         EXPECT_EQ(data.CropPattern.GetCropLine(2).Area, 50); // kept while adding
@@ -282,8 +282,8 @@ TEST_F(CropPatternEditor, EditingACropIntoAnExcessIsRefusedAndKeepsItsArea) {
         dialog.ToolBar()->SaveToPattern->trigger();
         EXPECT_TRUE(dialog.isVisible());
         ASSERT_EQ(messages.Texts().size(), 1u);
-        EXPECT_EQ(messages.Texts()[0].substr(0, kExceeds.size() + 17),
-                  kExceeds + "May with \t5 (ha)\r");
+        EXPECT_EQ(messages.Texts()[0].substr(0, kExceeds.size() + 23),
+                  kExceeds + "May       with \t5 (ha)\r");
         EXPECT_EQ(data.CropPattern.GetCropLine(2).Area, 40);
         EXPECT_EQ(data.CropPattern.GetCropLine(2).PlantingDay, 121);
     });

@@ -369,7 +369,7 @@ TEST_F(StrategyWindowTest, CroppedAreaAboveIrrigableAreaClosesTheWindow) {
     EXPECT_EQ(messages.Messages()[0].Kind, TMessageKind::Error);
     EXPECT_EQ(messages.Texts()[0],
               "The cropped area exceeds the irrigable area in the following months:\r\r"
-              "May with \t20 (ha)\rJune with \t20 (ha)\r\r\r"
+              "May       with \t20 (ha)\rJune      with \t20 (ha)\r\r\r"
               "Adjust the cropping pattern before you can use the strategy option.");
     EXPECT_FALSE(w.isVisible());
 }
