@@ -153,12 +153,13 @@ void TReportModel::SelectPeriod(int choice) {
     Refresh();
 }
 
-void TReportModel::SetDays(int number) {
-    if (number <= 1)
-        return;
+bool TReportModel::SetDays(int number) {
+    if (!ReportDaysValid(number))
+        return false;
     days = number;
     data.GuiSettings.SetOtherPeriod(days);
     Refresh();
+    return true;
 }
 
 void TReportModel::SelectCrop(int entry) {
@@ -192,7 +193,7 @@ void TReportModel::LeaveWaterRequirementsTable() {
     CalcPeUSDAAll(data, data.EffectiveRainfall);
 }
 
-void TReportModel::ComputeWaterRequirements() {
+void TReportModel::ComputeWaterRequirements(TReportTable& into) {
     TPeriodGuard period(data.GuiSettings);
     const TRainfallMethod rainfall = Rainfall();
     if (rainfall == TRainfallMethod::Usda) {
@@ -216,14 +217,19 @@ void TReportModel::ComputeWaterRequirements() {
         CalcPeFixed(data, crop, data.EffectiveRainfall);
         break;
     }
-    BuildReportTable(data, TReportTableKind::WaterRequirements, Selection(), table);
+    BuildReportTable(data, TReportTableKind::WaterRequirements, Selection(), into);
+}
+
+void TReportModel::Build(TReportTable& into) {
+    if (current == TReportTableKind::WaterRequirements)
+        ComputeWaterRequirements(into);
+    else
+        BuildReportTable(data, current, Selection(), into);
 }
 
 void TReportModel::Refresh() {
-    if (current == TReportTableKind::WaterRequirements)
-        ComputeWaterRequirements();
-    else
-        BuildReportTable(data, current, Selection(), table);
+    Build(table);
+    ++tableRevision;
 }
 
 std::string TReportModel::ClipboardText() const {
@@ -235,10 +241,14 @@ TChartInput TReportModel::Chart(int column) {
     {
         TPeriodGuard period(data.GuiSettings);
         data.GuiSettings.SetPeriodKind(kMonthKind);
-        if (period.KindChanged())
-            Refresh();
-        chart = ReportChartInput(table, column);
+        if (!period.KindChanged())
+            return ReportChartInput(table, column);
+        TReportTable monthly;
+        Build(monthly);
+        chart = ReportChartInput(monthly, column);
     }
-    Refresh();
+    // The water requirements recompute the engine's series for the period they show.
+    if (current == TReportTableKind::WaterRequirements)
+        Refresh();
     return chart;
 }

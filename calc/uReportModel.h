@@ -8,6 +8,16 @@
 
 class TAllData;
 
+// The number of days of the calculation period "Other": one day is the period "Day", and more
+// than 365 leave the year without a period.
+constexpr int kMinReportDays = 2;
+constexpr int kMaxReportDays = 365;
+inline bool ReportDaysValid(int days) {
+    return days >= kMinReportDays && days <= kMaxReportDays;
+}
+// The range hint of the number of days.
+inline constexpr char kReportDaysHint[] = "Range: 2 <= Number of days <= 365";
+
 // The water requirements report without its window: the selections (method, period, crop,
 // effective-rainfall method, table), the order in which they recompute the engine's series, and
 // the visible table. The report window shows what this model holds; the CLI drives it the same
@@ -29,8 +39,9 @@ public:
     void SelectMethod(TEt0Method method);
     // A position in PeriodChoices; "Other" takes the current number of days.
     void SelectPeriod(int choice);
-    // A number of days above 1 makes the period "Other" with that many days; others are ignored.
-    void SetDays(int days);
+    // A number of days in 2..365 makes the period "Other" with that many days; false for any
+    // other number, which leaves the period as it was.
+    bool SetDays(int days);
     // A position in CropList().
     void SelectCrop(int entry);
     // A position in RainfallList().
@@ -39,6 +50,8 @@ public:
     void LeaveWaterRequirementsTable();
 
     const TReportTable& Table() const { return table; }
+    // Counts the builds of Table(), so a view redraws only what was built again.
+    unsigned TableRevision() const { return tableRevision; }
     TReportTableKind CurrentTable() const { return current; }
     TEt0Method Method() const { return method; }
     int CropEntry() const { return cropEntry; }
@@ -71,7 +84,8 @@ public:
     TReportText TextReport();
     // The clipboard text of the visible table.
     std::string ClipboardText() const;
-    // What a chart of the visible table draws: the table per month, then back to the period.
+    // What a chart of the visible table draws: the table per month; the visible table stays as
+    // it is (the water requirements table is computed again for its period).
     TChartInput Chart(int column);
 
 private:
@@ -90,11 +104,13 @@ private:
     int savedKind = 3;
     int savedLength = 0;
     TReportTable table;
+    unsigned tableRevision = 0;
 
     int SelectedCrop() const; // 0: all crops
     TReportSelection Selection() const;
     void CalcCropsOfSelection();
     void CalcAllCrops();
-    void ComputeWaterRequirements();
+    void ComputeWaterRequirements(TReportTable& into);
+    void Build(TReportTable& into);
     void Refresh();
 };

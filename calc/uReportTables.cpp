@@ -57,9 +57,6 @@ public:
     TReportCell Fixed(int kind, double value, int decimals) const {
         return Number(FormatFixed(settings.DisplayValue(kind, value), decimals), value);
     }
-    TReportCell General(int kind, double value) const {
-        return Number(FormatGeneral(settings.DisplayValue(kind, value)), value);
-    }
 
 private:
     TReportTable& table;
@@ -245,21 +242,30 @@ void BuildNonIrrigated(const TAllData& data, TReportTable& t) {
         w.PeriodCell(p, 5) = w.Formatted(QuantityKind::Depth, n.PermanentDepth);
         w.PeriodCell(p, 6) = w.Formatted(QuantityKind::Volume, n.PermanentVolume);
     }
+    // Totals with their column's decimals, beside columns of one or two.
     t.Totals = {Label("Total:"),
                 Label(""),
-                w.General(QuantityKind::Depth, sums[0]),
-                w.General(QuantityKind::Volume, sums[1]),
+                w.Formatted(QuantityKind::Depth, sums[0]),
+                w.Formatted(QuantityKind::Volume, sums[1]),
                 Label(""),
-                w.General(QuantityKind::Depth, sums[2]),
-                w.General(QuantityKind::Volume, sums[3])};
+                w.Formatted(QuantityKind::Depth, sums[2]),
+                w.Formatted(QuantityKind::Volume, sums[3])};
     const TGeneral& g = data.General;
     t.Info.push_back(AreaInfo(s, "Permanent non irrigated area:", g.GrossArea - g.IrrigableArea));
-    t.Notes = {"Fallow area"};
+    t.Groups = {{"Fallow area", 1, 3}};
 }
 
 bool ReadsAsZero(const std::string& text) {
     if (text.empty() || text[0] != '0')
         return false;
+    // The cells are plain decimals: no need to parse the many that hold a digit other than 0.
+    bool plain = true, nonZeroDigit = false;
+    for (char c : text) {
+        nonZeroDigit = nonZeroDigit || (c >= '1' && c <= '9');
+        plain = plain && ((c >= '0' && c <= '9') || c == '.' || c == ',');
+    }
+    if (plain)
+        return !nonZeroDigit;
     try {
         return TextToNumber(text) == 0;
     } catch (const TQueltaError&) {
@@ -321,13 +327,15 @@ std::string ReportTableCaption(TReportTableKind kind) {
     return "";
 }
 
-std::string TReportTable::ShownText(int row, int column) const {
+bool TReportTable::ShownEmpty(int row, int column) const {
     const std::string& text = Grid[row][column].Text;
     const bool valueCell = row >= 1 && column >= 1;
     const bool emptiedColumn = Kind != Kind::NonIrrigated || column == 4;
-    if (valueCell && emptiedColumn && ReadsAsZero(text))
-        return "";
-    return text;
+    return text.empty() || (valueCell && emptiedColumn && ReadsAsZero(text));
+}
+
+std::string TReportTable::ShownText(int row, int column) const {
+    return ShownEmpty(row, column) ? std::string() : Grid[row][column].Text;
 }
 
 std::optional<double> TReportTable::ShownValue(int row, int column) const {
@@ -348,6 +356,7 @@ void BuildReportTable(const TAllData& data, TReportTableKind kind,
     table.Kind = kind;
     table.Header.clear();
     table.Totals.clear();
+    table.Groups.clear();
     table.Info.clear();
     table.Notes.clear();
     table.Caption = ReportTableCaption(kind);

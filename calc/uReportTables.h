@@ -53,6 +53,13 @@ private:
     std::vector<TReportCell> cells;
 };
 
+// A caption over some columns of a table, such as "Fallow area" over the fallow columns.
+struct TColumnGroup {
+    std::string Caption;
+    int FirstColumn = 0;
+    int LastColumn = 0;
+};
+
 // A text beside the table: caption, value, unit.
 struct TInfoLine {
     std::string Caption;
@@ -67,6 +74,7 @@ struct TReportTable {
     std::vector<std::string> Header;
     TReportGrid Grid;                // [row][column]
     std::vector<TReportCell> Totals; // the totals line, label first; empty if none
+    std::vector<TColumnGroup> Groups;
     std::vector<TInfoLine> Info;
     std::vector<std::string> Notes;
 
@@ -77,6 +85,8 @@ struct TReportTable {
     // The cell as the window draws it: a value that reads as zero is drawn empty (on the
     // non-irrigated table only in the spacer column).
     std::string ShownText(int row, int column) const;
+    // Whether the window draws the cell empty, without copying its text.
+    bool ShownEmpty(int row, int column) const;
     // The number of a shown cell for JSON: none where the window shows "-" or nothing.
     std::optional<double> ShownValue(int row, int column) const;
 };

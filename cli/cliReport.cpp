@@ -70,9 +70,9 @@ void ApplyPeriod(const std::string& period, TReportModel& model) {
         days = TextToInt(period);
     } catch (const TQueltaError&) {
     }
-    if (days <= 1)
-        throw TUsageError("--period takes day, week, month or a number of days above 1");
-    model.SetDays(days);
+    if (!model.SetDays(days))
+        throw TUsageError("--period takes day, week, month or a number of days: " +
+                          std::string(kReportDaysHint));
 }
 
 // The IWR selections: crop and effective-rainfall method, as positions in the model's lists.
@@ -136,6 +136,12 @@ TJson TableJson(const TReportTable& t) {
         info.push_back(
             {{"caption", line.Caption}, {"value", OptionalNumber(line.Raw)}, {"unit", line.Unit}});
     j["info"] = info;
+    TJson groups = TJson::array();
+    for (const auto& g : t.Groups)
+        groups.push_back({{"caption", g.Caption},
+                          {"first_column", g.FirstColumn},
+                          {"last_column", g.LastColumn}});
+    j["groups"] = groups;
     j["notes"] = t.Notes;
     return j;
 }
@@ -191,6 +197,26 @@ void WriteText(const TReportTable& t, std::ostream& out) {
                 width.push_back(0);
             width[c] = std::max(width[c], line[c].size());
         }
+    // A column group's caption stands centred over its columns.
+    if (!t.Groups.empty()) {
+        std::string text;
+        for (const auto& g : t.Groups) {
+            std::size_t start = 0, span = 0;
+            for (int c = 0; c < static_cast<int>(width.size()); ++c) {
+                const std::size_t room = width[c] + (c == 0 ? 0 : 2);
+                if (c < g.FirstColumn)
+                    start += room;
+                else if (c <= g.LastColumn)
+                    span += room;
+            }
+            const std::size_t at =
+                start + (span > g.Caption.size() ? (span - g.Caption.size()) / 2 : 0);
+            if (text.size() < at)
+                text.resize(at, ' ');
+            text += g.Caption;
+        }
+        out << text << '\n';
+    }
     for (const auto& line : lines) {
         std::string text;
         for (std::size_t c = 0; c < line.size(); ++c) {

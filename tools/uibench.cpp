@@ -19,6 +19,7 @@
 #include "ui/fReportCWR.h"
 #include "ui/fReportData.h"
 #include "ui/fStrategy.h"
+#include "ui/fStrategyGrid.h"
 #include "ui/fToolBar.h"
 #include "ui/uStartUp.h"
 
@@ -29,6 +30,7 @@
 #include <QElapsedTimer>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -36,6 +38,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -103,7 +106,7 @@ public:
     void Time(const std::string& name, const std::function<void()>& prepare,
               const std::function<void()>& act) {
         TResult& r = Result(name);
-        for (int i = 0; i < repeats; ++i) {
+        for (int i = 0; i < Repeats(name); ++i) {
             prepare();
             Settle();
             QElapsedTimer clock;
@@ -120,7 +123,7 @@ public:
     void TimeModal(const std::string& name, const std::function<void()>& prepare,
                    const std::function<void()>& act) {
         TResult& r = Result(name);
-        for (int i = 0; i < repeats; ++i) {
+        for (int i = 0; i < Repeats(name); ++i) {
             prepare();
             Settle();
             QElapsedTimer clock;
@@ -167,6 +170,12 @@ private:
     int rounds;
     int repeats;
     bool failed = false;
+    // For a profiler: UIBENCH_FOCUS=part-of-a-name repeats those actions 200 times.
+    const QString focus = qEnvironmentVariable("UIBENCH_FOCUS");
+
+    int Repeats(const std::string& name) const {
+        return !focus.isEmpty() && QString::fromStdString(name).contains(focus) ? 200 : repeats;
+    }
     std::vector<TResult> results;
 
     TResult& Result(const std::string& name) {
@@ -182,13 +191,21 @@ void ClickTab(QTabBar* tabs, int index) {
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
 }
 
+bool editFailed = false;
+
 // Opens an editor on a cell of a grid, as a double click would, and returns it.
 QWidget* EditCell(QAbstractItemView* grid, int row, int column) {
     const QModelIndex index = grid->model()->index(row, column);
     grid->setCurrentIndex(index);
     grid->edit(index);
     Settle();
-    return grid->indexWidget(index);
+    QWidget* editor = grid->indexWidget(index);
+    if (!editor) {
+        std::fprintf(stderr, "no editor on %s (%d, %d)\n", qPrintable(grid->objectName()), row,
+                     column);
+        editFailed = true;
+    }
+    return editor;
 }
 
 void BenchReport(TBench& bench, TfrmQueltaMain& main) {
@@ -286,7 +303,7 @@ void BenchStrategy(TBench& bench, TfrmQueltaMain& main) {
         "strategy window: key typed in a grid (user DF)",
         [&] {
             w.ShowPage(TStrategyPage::WaterBalanceStrategy);
-            editor = EditCell(w.grdStrategy, 3, 2);
+            editor = EditCell(w.grdStrategy, 3, StrategyColumn::DFUser);
             if (editor) {
                 QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
                 QTest::keyClicks(editor, QStringLiteral("0.5"));
@@ -300,7 +317,7 @@ void BenchStrategy(TBench& bench, TfrmQueltaMain& main) {
         "strategy window: key typed in a grid (ETa)",
         [&] {
             w.ShowPage(TStrategyPage::InputETa);
-            editor = EditCell(w.grdInputETa, 3, 3);
+            editor = EditCell(w.grdInputETa, 3, InputETaColumn::ETa);
             if (editor) {
                 QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
                 QTest::keyClicks(editor, QStringLiteral("8"));
@@ -329,7 +346,7 @@ void BenchEditors(TBench& bench, TfrmQueltaMain& main) {
     for (auto* e : main.findChildren<TfrmCropFactor*>())
         opens(e, "crop factor editor", [e] { e->ShowEditor(); });
     for (auto* e : main.findChildren<TfrmMeteo*>()) {
-        opens(e, "meteo editor (daily): open", [e] { e->ShowEditor(); });
+        opens(e, "meteo editor (daily)", [e] { e->ShowEditor(); });
         e->ShowEditor();
         Settle();
         // A key in the maximum temperature of day 100.
@@ -353,12 +370,53 @@ void BenchEditors(TBench& bench, TfrmQueltaMain& main) {
     }
 }
 
+// With UIBENCH_PROFILE set: how long each kind of widget spends in which events, to see where a
+// slow action goes.
+class TProfilingApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+    bool notify(QObject* receiver, QEvent* event) override {
+        if (!profile)
+            return QApplication::notify(receiver, event);
+        // Named before the event: it may delete its receiver.
+        const std::string key = std::string(receiver->metaObject()->className()) + " " +
+                                std::to_string(event->type());
+        QElapsedTimer clock;
+        clock.start();
+        const bool result = QApplication::notify(receiver, event);
+        spent[key] += clock.nsecsElapsed() / 1e6;
+        return result;
+    }
+    void Print() const {
+        std::vector<std::pair<double, std::string>> sorted;
+        for (const auto& [key, ms] : spent)
+            sorted.push_back({ms, key});
+        std::sort(sorted.rbegin(), sorted.rend());
+        for (std::size_t i = 0; i < sorted.size() && i < 25; ++i)
+            std::fprintf(stderr, "%10.1f ms  %s (event type)\n", sorted[i].first,
+                         sorted[i].second.c_str());
+    }
+    const bool profile = qEnvironmentVariableIsSet("UIBENCH_PROFILE");
+
+private:
+    std::map<std::string, double> spent;
+};
+
+// The offscreen platform's notes on what it cannot do (raise a window, ...) are not news here.
+void QuietPlatformNotes(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtWarningMsg && (text.startsWith(QStringLiteral("This plugin does not support")) ||
+                                 text == QStringLiteral("edit: editing failed")))
+        return;
+    std::fprintf(stderr, "%s\n", qPrintable(text));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    qInstallMessageHandler(QuietPlatformNotes);
+    TProfilingApplication app(argc, argv);
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
     const int repeats = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
     TStderrMessages messages; // nothing here should ask anything; whatever does is printed
@@ -385,5 +443,7 @@ int main(int argc, char** argv) {
     }
     std::printf("%d rounds of %d, offscreen\n\n", rounds, repeats);
     bench.Print();
-    return bench.Failed() || messages.ErrorCount() > 0 ? 1 : 0;
+    if (app.profile)
+        app.Print();
+    return bench.Failed() || editFailed || messages.ErrorCount() > 0 ? 1 : 0;
 }

@@ -5,6 +5,7 @@
 #include "data/cAllData.h"
 #include "ui/fChart.h"
 #include "ui/fReportCWR.h"
+#include "ui/fReportGrid.h"
 #include "ui/fToolBar.h"
 #include "ui/fUpDown.h"
 #include "ui/uQtText.h"
@@ -17,15 +18,14 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpressionValidator>
 #include <QScrollBar>
 #include <QStandardItemModel>
 #include <QTabBar>
-#include <QTableWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -34,32 +34,14 @@ namespace {
 
 using K = TReportTableKind;
 
-// Room around a cell's text, so neighbouring numbers do not run together.
+// Room around a header's text, so neighbouring captions do not run together.
 constexpr int kCellPadding = 18;
+// Where the column marker stands inside its header section.
+constexpr int kMarkerIndent = 4;
 
-QTableWidgetItem* CellItem(QTableWidget* grid, int row, int column) {
-    QTableWidgetItem* item = grid->item(row, column);
-    if (!item) {
-        item = new QTableWidgetItem;
-        grid->setItem(row, column, item);
-    }
-    return item;
-}
-
-QTableWidget* MakeGrid(const char* name) {
-    auto* grid = new QTableWidget;
-    grid->setObjectName(QString::fromUtf8(name));
-    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid->horizontalHeader()->hide();
-    grid->verticalHeader()->hide();
-    grid->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grid->setWordWrap(false);
-    grid->setFrameShape(QFrame::NoFrame);
-    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
-    return grid;
+QFont Bold(QFont font) {
+    font.setBold(true);
+    return font;
 }
 
 } // namespace
@@ -116,9 +98,16 @@ QWidget* TfrmReportData::BuildSelections() {
     lblDays = new QLabel(QStringLiteral("Number of Days:"));
     edtDays = new QLineEdit(QStringLiteral("10"));
     edtDays->setObjectName(QStringLiteral("edtDays"));
-    edtDays->setValidator(new QIntValidator(0, 365, edtDays));
+    // Digits only; a number out of range is drawn red rather than refused, so it can be
+    // corrected key by key.
+    edtDays->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,4}")), edtDays));
     edtDays->setMaximumWidth(50);
-    updDays = new TUpDown(edtDays, 2, 365);
+    edtDays->setToolTip(QString::fromUtf8(kReportDaysHint));
+    updDays = new TUpDown(edtDays, kMinReportDays, kMaxReportDays);
+    lblDaysHint = new QLabel(QString::fromUtf8(kReportDaysHint));
+    lblDaysHint->setObjectName(QStringLiteral("lblDaysHint"));
+    lblDaysHint->hide();
     lblCrop = new QLabel(QStringLiteral("Selected crop:"));
     cbxCrop = new QComboBox;
     cbxCrop->setObjectName(QStringLiteral("cbxCrop"));
@@ -134,6 +123,7 @@ QWidget* TfrmReportData::BuildSelections() {
     row->addWidget(lblDays);
     row->addWidget(edtDays);
     row->addWidget(updDays);
+    row->addWidget(lblDaysHint);
     row->addSpacing(16);
     row->addWidget(lblCrop);
     row->addWidget(cbxCrop);
@@ -151,12 +141,8 @@ QWidget* TfrmReportData::BuildSelections() {
         model.SelectPeriod(index);
         Display();
     });
-    const auto takeDays = [this] {
-        model.SetDays(TextToInt(edtDays->text().toStdString()));
-        Display();
-    };
-    connect(edtDays, &QLineEdit::textEdited, this, takeDays);
-    connect(updDays, &TUpDown::Clicked, this, takeDays);
+    connect(edtDays, &QLineEdit::textEdited, this, &TfrmReportData::TakeDays);
+    connect(updDays, &TUpDown::Clicked, this, &TfrmReportData::TakeDays);
     connect(cbxCrop, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (displaying || index < 0)
             return;
@@ -180,15 +166,17 @@ QWidget* TfrmReportData::BuildTableArea() {
         Display();
     });
 
-    // The marker strip, the header bar, the grid and the totals line scroll sideways together
-    // under one scroll bar; each leaves room on the right while the grid shows a vertical scroll
-    // bar.
+    // The group captions, the marker strip, the header bar, the grid and the totals line scroll
+    // sideways together under one scroll bar; each leaves room on the right while the grid
+    // shows a vertical scroll bar.
+    pnlGroups = new QWidget;
+    pnlGroups->setObjectName(QStringLiteral("pnlGroups"));
+    pnlGroups->setFixedHeight(fontMetrics().height() + 6);
+    pnlGroups->hide();
     pnlMarker = new QWidget;
     lblMarker = new QLabel(pnlMarker);
     lblMarker->setObjectName(QStringLiteral("lblMarker"));
-    QFont bold = lblMarker->font();
-    bold.setBold(true);
-    lblMarker->setFont(bold);
+    lblMarker->setFont(Bold(lblMarker->font()));
     pnlMarker->setFixedHeight(lblMarker->fontMetrics().height() + 4);
     headerModel = new QStandardItemModel(this);
     hdrTable = new QHeaderView(Qt::Horizontal);
@@ -202,18 +190,16 @@ QWidget* TfrmReportData::BuildTableArea() {
         if (section > 0)
             MarkSection(section);
     });
-    grdTable = MakeGrid("grdTable");
+    grdTable = new TReportGridView("grdTable", TReportTableModel::TPart::Cells);
     grdTable->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     grdTable->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
-    grdTotals = MakeGrid("grdTotals");
-    grdTotals->setObjectName(QStringLiteral("grdTotals"));
+    cellWidths = std::make_unique<TTextWidths>(Bold(grdTable->font()));
+    grdTotals = new TReportGridView("grdTotals", TReportTableModel::TPart::Totals);
     grdTotals->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grdTotals->setRowCount(1);
     grdTotals->setFixedHeight(grdTotals->verticalHeader()->defaultSectionSize() + 2);
     grdTotals->setFocusPolicy(Qt::NoFocus);
-    QFont totalsFont = grdTotals->font();
-    totalsFont.setBold(true);
-    grdTotals->setFont(totalsFont);
+    grdTotals->setFont(Bold(grdTotals->font()));
+    grdTotals->hide();
     sbrTable = new QScrollBar(Qt::Horizontal);
     sbrTable->setObjectName(QStringLiteral("sbrTable"));
     sbrTable->setRange(0, 0);
@@ -232,6 +218,7 @@ QWidget* TfrmReportData::BuildTableArea() {
         hdrTable->setOffset(x);
         grdTotals->horizontalScrollBar()->setValue(x);
         PlaceMarker();
+        PlaceGroups();
     });
 
     pnlTable = new QFrame;
@@ -241,7 +228,7 @@ QWidget* TfrmReportData::BuildTableArea() {
     column->setSpacing(0);
     const int barWidth = grdTable->verticalScrollBar()->sizeHint().width();
     for (QWidget* part :
-         {pnlMarker, static_cast<QWidget*>(hdrTable), static_cast<QWidget*>(grdTable),
+         {pnlGroups, pnlMarker, static_cast<QWidget*>(hdrTable), static_cast<QWidget*>(grdTable),
           static_cast<QWidget*>(grdTotals), static_cast<QWidget*>(sbrTable)}) {
         auto* line = new QHBoxLayout;
         line->setSpacing(0);
@@ -380,6 +367,7 @@ void TfrmReportData::Display() {
     for (QWidget* w : {static_cast<QWidget*>(lblDays), static_cast<QWidget*>(edtDays),
                        static_cast<QWidget*>(updDays)})
         w->setVisible(other);
+    lblDaysHint->setVisible(other && daysOutOfRange);
     lblCrop->setVisible(model.CropSelectionVisible());
     cbxCrop->setVisible(model.CropSelectionVisible());
     cbxCrop->setCurrentIndex(model.CropEntry());
@@ -387,79 +375,84 @@ void TfrmReportData::Display() {
     cbxRainfall->setCurrentIndex(model.RainfallEntry());
     tabTables->setCurrentIndex(static_cast<int>(model.CurrentTable()));
     displaying = false;
-    DisplayTable();
+    if (model.TableRevision() != shownRevision)
+        DisplayTable();
+}
+
+// The number of days takes effect only within its range; out of it the field turns red, shows
+// the range beside it, and the table keeps its period.
+void TfrmReportData::TakeDays() {
+    const std::string text = edtDays->text().toStdString();
+    const bool valid = !text.empty() && text.size() <= 4 && model.SetDays(TextToInt(text));
+    daysOutOfRange = !valid;
+    QPalette colours = edtDays->palette();
+    colours.setColor(QPalette::Text, valid ? palette().color(QPalette::Text) : QColor(Qt::red));
+    edtDays->setPalette(colours);
+    Display();
 }
 
 void TfrmReportData::DisplayTable() {
     const TReportTable& t = model.Table();
+    shownRevision = model.TableRevision();
     grdTable->setUpdatesEnabled(false);
-    grdTable->setRowCount(t.Rows());
-    grdTable->setColumnCount(t.Columns());
-    QFont bold = grdTable->font();
-    bold.setBold(true);
+    const QFont bold = Bold(grdTable->font());
     const QBrush shaded = palette().brush(QPalette::AlternateBase);
     const QBrush plain = palette().brush(QPalette::Base);
-    // The units row, the Kc table's area row and the crop evapotranspiration's year row stand
-    // out from the periods.
-    const int lastPeriodRow = t.Kind == K::PotentialET ? t.Rows() - 2 : t.Rows() - 1;
-    for (int r = 0; r < t.Rows(); ++r) {
-        const bool period = r >= t.FirstPeriodRow() && r <= lastPeriodRow;
-        for (int c = 0; c < t.Columns(); ++c) {
-            QTableWidgetItem* item = CellItem(grdTable, r, c);
-            item->setText(Q(t.ShownText(r, c)));
-            item->setTextAlignment(c == 0   ? Qt::AlignLeft | Qt::AlignVCenter
-                                   : r == 0 ? Qt::AlignCenter
-                                            : Qt::AlignRight | Qt::AlignVCenter);
-            item->setFont(period ? grdTable->font() : bold);
-            item->setBackground(period ? plain : shaded);
-        }
-    }
+    grdTable->TableModel()->Show(t, bold, plain, shaded);
+    grdTotals->TableModel()->Show(t, bold, plain, shaded);
     grdTotals->setVisible(!t.Totals.empty());
-    grdTotals->setColumnCount(t.Columns());
-    for (int c = 0; c < t.Columns(); ++c) {
-        QTableWidgetItem* item = CellItem(grdTotals, 0, c);
-        item->setText(c < static_cast<int>(t.Totals.size()) ? Q(t.Totals[c].Text) : QString());
-        item->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter
-                                      : Qt::AlignRight | Qt::AlignVCenter);
-        item->setBackground(shaded);
-    }
     SizeColumns();
     grdTable->setMaximumHeight(t.Rows() * grdTable->verticalHeader()->defaultSectionSize() + 2);
-    grdTable->updateGeometry();
     DisplayHeader();
+    DisplayGroups();
     DisplayInfo();
     grdTable->setUpdatesEnabled(true);
 }
 
+QString TfrmReportData::MarkerText(int section) const {
+    const TReportTable& t = model.Table();
+    return QStringLiteral("\u25BC ") +
+           (section < static_cast<int>(t.Header.size()) ? Q(t.Header[section]) : QString());
+}
+
 void TfrmReportData::SizeColumns() {
     const TReportTable& t = model.Table();
-    QFont boldFont = grdTable->font();
-    boldFont.setBold(true);
-    const QFontMetrics metrics(boldFont); // the widest a cell's text gets
-    columnWidths.assign(t.Columns(), 0);
-    for (int c = 0; c < t.Columns(); ++c) {
-        int width = 0;
-        for (int r = 0; r < t.Rows(); ++r)
-            width = std::max(width, metrics.horizontalAdvance(grdTable->item(r, c)->text()));
-        if (c < static_cast<int>(t.Totals.size()))
-            width = std::max(width, metrics.horizontalAdvance(Q(t.Totals[c].Text)));
-        columnWidths[c] = std::max(width + kCellPadding, 60);
-    }
-    // A header section wider than its columns widens them.
-    const QFontMetrics headerMetrics(hdrTable->font());
-    for (int s = 0; s < static_cast<int>(t.Header.size()); ++s) {
-        const auto [first, last] = ColumnsOfSection(s);
-        if (first > last)
-            continue;
+    columnWidths = ReportColumnWidths(t, *cellWidths);
+    const int sections = std::min(static_cast<int>(t.Header.size()), t.Columns());
+    auto widen = [this](int first, int last, int needed) {
         int width = 0;
         for (int c = first; c <= last; ++c)
             width += columnWidths[c];
-        const int needed = headerMetrics.horizontalAdvance(Q(t.Header[s])) + 2 * kCellPadding;
         if (needed > width) {
             const int count = last - first + 1;
             for (int c = first; c <= last; ++c)
                 columnWidths[c] += (needed - width + count - 1) / count;
         }
+    };
+    // A header section wider than its columns widens them.
+    const QFontMetrics headerMetrics(hdrTable->font());
+    for (int s = 0; s < sections; ++s) {
+        const auto [first, last] = ColumnsOfSection(s);
+        if (first <= last)
+            widen(first, last, headerMetrics.horizontalAdvance(Q(t.Header[s])) + 2 * kCellPadding);
+    }
+    // The marker's caption may run over the sections to its right, but not past the table's
+    // end: the last section widens for it.
+    const QFontMetrics markerMetrics(lblMarker->font());
+    int needed = 0;
+    for (int s = 1; s < sections; ++s) {
+        int start = 0;
+        for (int c = 0; c < ColumnsOfSection(s).first; ++c)
+            start += columnWidths[c];
+        needed = std::max(needed, start + 2 * kMarkerIndent +
+                                      markerMetrics.horizontalAdvance(MarkerText(s)));
+    }
+    if (sections > 1) {
+        const auto [first, last] = ColumnsOfSection(sections - 1);
+        int before = 0;
+        for (int c = 0; c < first; ++c)
+            before += columnWidths[c];
+        widen(first, last, needed - before);
     }
     for (int c = 0; c < t.Columns(); ++c) {
         grdTable->setColumnWidth(c, columnWidths[c]);
@@ -502,22 +495,59 @@ void TfrmReportData::DisplayHeader() {
     MarkSection(markedSection[static_cast<int>(t.Kind)]);
 }
 
+void TfrmReportData::DisplayGroups() {
+    const TReportTable& t = model.Table();
+    while (groupLabels.size() < t.Groups.size()) {
+        auto* label = new QLabel(pnlGroups);
+        label->setAlignment(Qt::AlignCenter);
+        label->setFrameShape(QFrame::StyledPanel);
+        groupLabels.push_back(label);
+    }
+    for (std::size_t g = 0; g < groupLabels.size(); ++g) {
+        if (g < t.Groups.size())
+            SetText(groupLabels[g], t.Groups[g].Caption);
+        groupLabels[g]->setVisible(g < t.Groups.size());
+    }
+    pnlGroups->setVisible(!t.Groups.empty());
+    PlaceGroups();
+}
+
+void TfrmReportData::PlaceGroups() {
+    const TReportTable& t = model.Table();
+    const int offset = grdTable->horizontalScrollBar()->value();
+    const int columns = static_cast<int>(columnWidths.size());
+    for (std::size_t g = 0; g < t.Groups.size() && g < groupLabels.size(); ++g) {
+        int x = 0, width = 0;
+        for (int c = 0; c < columns && c <= t.Groups[g].LastColumn; ++c)
+            (c < t.Groups[g].FirstColumn ? x : width) += columnWidths[c];
+        groupLabels[g]->setGeometry(x - offset, 0, width, pnlGroups->height());
+    }
+}
+
 void TfrmReportData::DisplayInfo() {
     const TReportTable& t = model.Table();
-    while (QLayoutItem* item = infoLayout->takeAt(0)) {
-        delete item->widget();
-        delete item;
-    }
-    for (int i = 0; i < static_cast<int>(t.Info.size()); ++i) {
-        const TInfoLine& info = t.Info[i];
-        auto* value = new QLabel(Q(info.Value));
-        QFont bold = value->font();
-        bold.setBold(true);
-        value->setFont(bold);
+    // The labels stay from table to table; only their texts change.
+    const int lines = static_cast<int>(t.Info.size());
+    while (static_cast<int>(infoLabels.size()) < 3 * lines) {
+        const int line = static_cast<int>(infoLabels.size()) / 3;
+        auto* caption = new QLabel;
+        auto* value = new QLabel;
+        auto* unit = new QLabel;
+        value->setFont(Bold(value->font()));
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        infoLayout->addWidget(new QLabel(Q(info.Caption)), i, 0);
-        infoLayout->addWidget(value, i, 1);
-        infoLayout->addWidget(new QLabel(Q(info.Unit)), i, 2);
+        infoLayout->addWidget(caption, line, 0);
+        infoLayout->addWidget(value, line, 1);
+        infoLayout->addWidget(unit, line, 2);
+        infoLabels.insert(infoLabels.end(), {caption, value, unit});
+    }
+    for (int i = 0; i < static_cast<int>(infoLabels.size()) / 3; ++i) {
+        if (i < lines) {
+            SetText(infoLabels[3 * i], t.Info[i].Caption);
+            SetText(infoLabels[3 * i + 1], t.Info[i].Value);
+            SetText(infoLabels[3 * i + 2], t.Info[i].Unit);
+        }
+        for (int part = 0; part < 3; ++part)
+            infoLabels[3 * i + part]->setVisible(i < lines);
     }
     QString notes;
     for (const std::string& note : t.Notes)
@@ -537,8 +567,7 @@ void TfrmReportData::MarkSection(int section) {
     const int sections = std::min(static_cast<int>(t.Header.size()), t.Columns());
     section = std::clamp(section, 1, std::max(1, sections - 1));
     markedSection[static_cast<int>(t.Kind)] = section;
-    lblMarker->setText(QStringLiteral("\u25BC ") +
-                       (section < sections ? Q(t.Header[section]) : QString()));
+    lblMarker->setText(section < sections ? MarkerText(section) : QStringLiteral("\u25BC "));
     lblMarker->adjustSize();
     PlaceMarker();
 }
@@ -549,7 +578,7 @@ void TfrmReportData::PlaceMarker() {
         lblMarker->hide();
         return;
     }
-    lblMarker->move(hdrTable->sectionViewportPosition(section) + 4, 2);
+    lblMarker->move(hdrTable->sectionViewportPosition(section) + kMarkerIndent, 2);
     lblMarker->show();
 }
 
@@ -567,7 +596,8 @@ void TfrmReportData::ShowTextReport() {
 
 TChartInput TfrmReportData::ChartInput() {
     TChartInput chart = model.Chart(std::max(ColumnsOfSection(MarkedSection()).first, 1));
-    DisplayTable();
+    if (model.TableRevision() != shownRevision)
+        DisplayTable();
     return chart;
 }
 

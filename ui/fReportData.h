@@ -18,12 +18,13 @@ class QMenuBar;
 class QScrollBar;
 class QStandardItemModel;
 class QTabBar;
-class QTableWidget;
 class QWidget;
 class TAllData;
 class TGuiSettings;
 class TfrmReportCWR;
 class TfrmToolBar;
+class TReportGridView;
+class TTextWidths;
 class TUpDown;
 
 // The water requirements report "Report data": shows the report model's visible table with its
@@ -63,13 +64,15 @@ public:
     QLabel* lblDays;
     QLineEdit* edtDays;
     TUpDown* updDays;
+    QLabel* lblDaysHint; // the range, while the number of days is out of it
     QLabel* lblCrop;
     QComboBox* cbxCrop;
     QTabBar* tabTables;
+    QWidget* pnlGroups; // captions over groups of columns
     QLabel* lblMarker;
     QHeaderView* hdrTable;
-    QTableWidget* grdTable;
-    QTableWidget* grdTotals;
+    TReportGridView* grdTable;
+    TReportGridView* grdTotals;
     QScrollBar* sbrTable;
     QWidget* pnlInfo;
     QWidget* pnlRainfall;
@@ -88,13 +91,18 @@ private:
     bool activated = false;
     bool closed = false;
     bool displaying = false; // controls set by the window, not by the user
+    bool daysOutOfRange = false;
     std::array<int, kReportTableCount> markedSection{1, 1, 1, 1, 1, 1};
     QStandardItemModel* headerModel;
     QWidget* pnlMarker;
     QFrame* pnlTable;              // as wide as the table, so no blank sheet beside a narrow one
     std::vector<QWidget*> barRoom; // beside the header and totals while the grid has a scroll bar
     QGridLayout* infoLayout;
+    std::vector<QLabel*> infoLabels; // caption, value, unit of each info line
+    std::vector<QLabel*> groupLabels;
     std::vector<int> columnWidths;
+    std::unique_ptr<TTextWidths> cellWidths; // in the bold font, the widest a cell gets
+    unsigned shownRevision = 0;              // the build of the model's table on screen
 
     QWidget* BuildSelections();
     QWidget* BuildTableArea();
@@ -105,10 +113,15 @@ private:
     void DisplayTable();
     void DisplayHeader();
     void DisplayInfo();
+    void DisplayGroups();
     void SizeColumns();
     void FitTableWidth();
     void MarkSection(int section);
     void PlaceMarker();
+    void PlaceGroups();
+    void TakeDays();
+    // The marker's text over a header section.
+    QString MarkerText(int section) const;
     // The grid columns a header section stands over: the last section takes the rest.
     std::pair<int, int> ColumnsOfSection(int section) const;
 };

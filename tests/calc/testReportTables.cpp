@@ -189,8 +189,10 @@ TEST(ReportTables, NonIrrigatedAreaOnlyBlanksTheSpacer) {
     EXPECT_EQ(t.Grid[5][3].Text, "15.50");
     EXPECT_EQ(t.Info[0].Caption, "Permanent non irrigated area:");
     EXPECT_EQ(t.Info[0].Value, "50.0");
-    EXPECT_EQ(t.Totals[2].Text, "365");
-    EXPECT_EQ(t.Totals[6].Text, "365");
+    // Totals with their column's decimals.
+    EXPECT_EQ(t.Totals[2].Text, "365.0");
+    EXPECT_EQ(t.Totals[6].Text, "365.00");
+    EXPECT_DOUBLE_EQ(*t.Totals[6].Value, 365);
     // Gross area equal to the irrigable area: the permanent columns are 0 and still shown.
     data.General.GrossArea = 150;
     const TReportTable none = Build(data, K::NonIrrigated);

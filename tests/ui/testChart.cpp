@@ -13,6 +13,7 @@
 #include "ui/fMultiChart.h"
 #include "ui/fReportCWR.h"
 #include "ui/fReportData.h"
+#include "ui/fReportGrid.h"
 #include "ui/fToolBar.h"
 
 #include <QApplication>

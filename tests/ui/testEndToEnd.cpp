@@ -24,6 +24,7 @@
 #include "ui/fQueltaMain.h"
 #include "ui/fReportCWR.h"
 #include "ui/fReportData.h"
+#include "ui/fReportGrid.h"
 #include "ui/fSettings.h"
 #include "ui/fStrategy.h"
 #include "ui/fToolBar.h"
@@ -249,8 +250,8 @@ TEST_F(NewProject, FromNothingThroughTheEditorsToTheReport) {
         EXPECT_EQ(report.cbxCrop->itemText(2).toStdString(), "Tomato.udc");
         ASSERT_EQ(report.grdTable->rowCount(), 1 + 12);
         // Both crops are in the field in May: 450 ha cropped.
-        EXPECT_EQ(report.grdTable->item(5, 1)->text().toStdString(), "450.0");
-        EXPECT_EQ(report.grdTable->item(1, 1)->text().toStdString(), ""); // January: none
+        EXPECT_EQ(report.grdTable->CellText(5, 1).toStdString(), "450.0");
+        EXPECT_EQ(report.grdTable->CellText(1, 1).toStdString(), ""); // January: none
     });
     EXPECT_TRUE(messages.Messages().empty()) << messages.Texts().front();
 
@@ -431,7 +432,7 @@ protected:
         ASSERT_EQ(report.grdTable->columnCount(), table.Columns());
         for (int r = 0; r < table.Rows(); ++r)
             for (int c = 0; c < table.Columns(); ++c)
-                ASSERT_EQ(report.grdTable->item(r, c)->text().toStdString(), table.ShownText(r, c))
+                ASSERT_EQ(report.grdTable->CellText(r, c).toStdString(), table.ShownText(r, c))
                     << r << "," << c;
         QApplication::clipboard()->clear();
         ClickCommand(report.ToolBar, report.ToolBar->CopyToClipboard);
@@ -452,7 +453,7 @@ TEST_F(Seville, ReportChartTextReportAndStrategy) {
         EXPECT_EQ(report.grdTable->rowCount(), 1 + 12);
         EXPECT_EQ(report.cbxCrop->count(), 6);
         EXPECT_EQ(report.cbxCrop->itemText(1).toStdString(), "Maize.crp");
-        EXPECT_EQ(report.grdTotals->item(0, 0)->text().toStdString(), "Total:");
+        EXPECT_EQ(report.grdTotals->CellText(0, 0).toStdString(), "Total:");
 
         // Another method, period and rainfall method; the model is told the same.
         Choose(report.cbxRainfall, QStringLiteral("Fixed % of precipitation"));

@@ -5,6 +5,7 @@
 #include "support/ReportTestProject.h"
 #include "ui/fReportCWR.h"
 #include "ui/fReportData.h"
+#include "ui/fReportGrid.h"
 #include "ui/fToolBar.h"
 #include "ui/fUpDown.h"
 
@@ -16,7 +17,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabBar>
-#include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
 
@@ -40,8 +40,8 @@ std::vector<std::string> HeaderTexts(const QHeaderView* header) {
     return texts;
 }
 
-std::string Cell(const QTableWidget* grid, int row, int column) {
-    return grid->item(row, column)->text().toStdString();
+std::string Cell(const TReportGridView* grid, int row, int column) {
+    return grid->CellText(row, column).toStdString();
 }
 
 struct ReportDataTest : ::testing::Test {
@@ -116,7 +116,7 @@ TEST_F(ReportDataTest, OneCropShowsItsWaterRequirementsWithTheDepthColumn) {
     for (int c = 0; c < 6; ++c)
         for (int r = 0; r < w->grdTable->rowCount(); ++r)
             EXPECT_GE(w->grdTable->columnWidth(c),
-                      w->grdTable->fontMetrics().horizontalAdvance(w->grdTable->item(r, c)->text()))
+                      w->grdTable->fontMetrics().horizontalAdvance(w->grdTable->CellText(r, c)))
                 << r << "," << c;
 }
 
@@ -197,7 +197,7 @@ TEST_F(ReportDataTest, TooMuchCroppedAreaInMarchIsToldOnActivationAndHidesTheCro
     EXPECT_EQ(messages.Messages()[0].Buttons, TMessageButtons::Ok);
     const std::string text = messages.Texts()[0];
     EXPECT_EQ(text.rfind("The cropped area exceeds the irrigable area in the following "
-                         "months:\r\rMarch with \t30",
+                         "months:\r\rMarch     with \t30",
                          0),
               0u)
         << text;
