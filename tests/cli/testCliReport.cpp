@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <cmath>
 #include <sstream>
 #include <vector>
 
@@ -143,4 +144,70 @@ TEST(CliReport, BadInputAndUsage) {
     const TRun tenDays = Report("Seville", {"--table", "et0", "--format", "csv", "--period", "10"});
     ASSERT_EQ(tenDays.code, 0) << tenDays.err;
     EXPECT_EQ(Lines(tenDays.out).size(), 38u);
+}
+
+TEST(CliReport, NonIrrigatedTotalsHaveTheirColumnsDecimalsInTextAndCsvAndRawNumbersInJson) {
+    const TRun csv = Report("Seville", {"--table", "nonirr", "--format", "csv"});
+    ASSERT_EQ(csv.code, 0) << csv.err;
+    auto cells = [](const std::string& line) {
+        std::vector<std::string> out;
+        std::istringstream stream(line);
+        for (std::string cell; std::getline(stream, cell, ',');)
+            out.push_back(cell);
+        return out;
+    };
+    const auto lines = Lines(csv.out);
+    ASSERT_EQ(lines.size(), 15u); // header, units, 12 months, totals
+    const auto first = cells(lines[2]);
+    const auto totals = cells(lines[14]);
+    ASSERT_EQ(totals.size(), 7u);
+    EXPECT_EQ(totals[0], "Total:");
+
+    const TRun json = Report("Seville", {"--table", "nonirr", "--format", "json"});
+    ASSERT_EQ(json.code, 0) << json.err;
+    const auto j = nlohmann::json::parse(json.out)["tables"]["nonirr"];
+    for (int c : {2, 3, 5, 6}) {
+        SCOPED_TRACE(c);
+        const std::size_t point = first[c].find('.');
+        ASSERT_NE(point, std::string::npos);
+        const int decimals = static_cast<int>(first[c].size() - point - 1);
+        const double raw = j["totals"][c - 1].get<double>();
+        EXPECT_EQ(totals[c], FormatFixed(raw, decimals)); // the raw sum, rounded as its column
+        EXPECT_NE(raw, std::round(raw * 100) / 100);      // JSON keeps what the text rounds
+    }
+    EXPECT_EQ(j["groups"][0]["caption"], "Fallow area");
+    EXPECT_EQ(j["groups"][0]["first_column"], 1);
+    EXPECT_EQ(j["groups"][0]["last_column"], 3);
+
+    // Text: the same totals, and "Fallow area" on the line over the header, over its columns.
+    const TRun text = Report("Seville", {"--table", "nonirr"});
+    ASSERT_EQ(text.code, 0) << text.err;
+    const auto shown = Lines(text.out);
+    std::size_t header = 0;
+    while (header < shown.size() && shown[header].rfind("Period", 0) != 0)
+        ++header;
+    ASSERT_LT(header, shown.size());
+    ASSERT_GT(header, 0u);
+    const std::string& caption = shown[header - 1];
+    const std::size_t at = caption.find("Fallow area");
+    ASSERT_NE(at, std::string::npos);
+    EXPECT_GT(at, shown[header].find("Non irrigated area") - 1);
+    EXPECT_LT(at + 11, shown[header].find("ETp Permanent (1)"));
+    std::string totalLine;
+    for (const auto& line : shown)
+        if (line.rfind("Total:", 0) == 0)
+            totalLine = line;
+    for (int c : {2, 3, 5, 6})
+        EXPECT_NE(totalLine.find(" " + totals[c]), std::string::npos) << totals[c];
+}
+
+TEST(CliReport, APeriodOfDaysTakesTwoToThreeHundredSixtyFive) {
+    for (const char* days : {"0", "1", "366", "400"}) {
+        const TRun run = Report("Seville", {"--table", "et0", "--period", days});
+        EXPECT_EQ(run.code, kExitUsage) << days;
+        EXPECT_NE(run.err.find("Range: 2 <= Number of days <= 365"), std::string::npos) << days;
+    }
+    const TRun year = Report("Seville", {"--table", "et0", "--format", "csv", "--period", "365"});
+    ASSERT_EQ(year.code, 0) << year.err;
+    EXPECT_EQ(Lines(year.out).size(), 3u); // header, units, one period
 }

@@ -14,13 +14,17 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTabBar>
 #include <QTest>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 namespace {
 
@@ -42,6 +46,37 @@ std::vector<std::string> HeaderTexts(const QHeaderView* header) {
 
 std::string Cell(const TReportGridView* grid, int row, int column) {
     return grid->CellText(row, column).toStdString();
+}
+
+// Ctrl+A and Delete with the texts an X11 display gives them.
+void SelectAllAndDelete(QWidget* field) {
+    QTest::sendKeyEvent(QTest::Click, field, Qt::Key_A, QStringLiteral("\x01"),
+                        Qt::ControlModifier);
+    QTest::sendKeyEvent(QTest::Click, field, Qt::Key_Delete, QStringLiteral("\x7f"),
+                        Qt::NoModifier);
+}
+
+int Decimals(const std::string& number) {
+    const std::size_t point = number.find('.');
+    return point == std::string::npos ? 0 : static_cast<int>(number.size() - point - 1);
+}
+
+// Where a label in font draws what follows the tab of line: the first column of pixels in which
+// it differs from the same line with nothing after the tab.
+int TabbedTextStart(const QString& line, const QFont& font) {
+    const QString blank = line.left(line.indexOf(QLatin1Char('\t')) + 1);
+    QImage images[2];
+    for (int i = 0; i < 2; ++i) {
+        QLabel label(i == 0 ? line : blank);
+        label.setFont(font);
+        label.resize(1000, 3 * label.fontMetrics().height());
+        images[i] = label.grab().toImage();
+    }
+    for (int x = 0; x < images[0].width(); ++x)
+        for (int y = 0; y < images[0].height(); ++y)
+            if (images[0].pixel(x, y) != images[1].pixel(x, y))
+                return x;
+    return -1;
 }
 
 struct ReportDataTest : ::testing::Test {
@@ -282,4 +317,147 @@ TEST_F(ReportDataTest, TheTextReportGoesIntoTheReportWindow) {
     EXPECT_EQ(w->ShownTable(), K::KcValues);
     EXPECT_EQ(w->tabTables->currentIndex(), static_cast<int>(K::KcValues));
     EXPECT_EQ(w->grdTable->columnCount(), 4);
+}
+
+TEST_F(ReportDataTest, NumberOfDaysTakesTwoToThreeHundredSixtyFiveAndOtherwiseKeepsThePeriod) {
+    JuneMaize(data, "Month");
+    auto w = OpenWindow();
+    Choose(w->cbxPeriod, QStringLiteral("Other"));
+    ASSERT_EQ(w->grdTable->rowCount(), 1 + 36);
+    // Typed key by key after Ctrl+A and Delete: every number in range on the way is taken, the
+    // others leave the period as it was.
+    struct Case {
+        const char* Typed;
+        int PeriodDays;
+        bool InRange;
+    };
+    const Case cases[] = {
+        {"0", 10, false},   // nothing, then 0: the 10 days stay
+        {"400", 40, false}, // 4 and 40 are taken on the way
+        {"30", 30, true},   {"366", 36, false}, {"365", 365, true},
+        {"1", 365, false},  {"2", 2, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Typed);
+        SelectAllAndDelete(w->edtDays);
+        QTest::keyClicks(w->edtDays, QString::fromUtf8(c.Typed));
+        EXPECT_EQ(w->edtDays->text().toStdString(), c.Typed);
+        EXPECT_EQ(w->grdTable->rowCount(), 1 + 365 / c.PeriodDays);
+        EXPECT_EQ(Cell(w->grdTable, 0, 0), "(" + std::to_string(c.PeriodDays) + " days)");
+        EXPECT_EQ(w->edtDays->palette().color(QPalette::Text) == QColor(Qt::red), !c.InRange);
+        EXPECT_EQ(w->lblDaysHint->isVisible(), !c.InRange);
+    }
+    EXPECT_EQ(w->lblDaysHint->text().toStdString(), "Range: 2 <= Number of days <= 365");
+    // The up-down brings a number above the range back to its top.
+    SelectAllAndDelete(w->edtDays);
+    QTest::keyClicks(w->edtDays, QStringLiteral("400"));
+    QTest::mouseClick(w->updDays->UpButton(), Qt::LeftButton);
+    EXPECT_EQ(w->edtDays->text().toStdString(), "365");
+    EXPECT_EQ(w->grdTable->rowCount(), 1 + 1);
+    EXPECT_FALSE(w->lblDaysHint->isVisible());
+    EXPECT_NE(w->edtDays->palette().color(QPalette::Text), QColor(Qt::red));
+}
+
+TEST_F(ReportDataTest, TheMarkerCaptionIsShownWholeOverEverySectionOfEveryTable) {
+    ThreeCrops();
+    auto w = OpenWindow();
+    for (int k = 0; k < kReportTableCount; ++k) {
+        ClickTab(*w, static_cast<K>(k));
+        for (int section = 1; section < w->hdrTable->count(); ++section) {
+            SCOPED_TRACE(std::to_string(k) + "/" + std::to_string(section));
+            ClickSection(*w, section);
+            QApplication::processEvents();
+            const QString caption =
+                w->hdrTable->model()->headerData(section, Qt::Horizontal).toString();
+            EXPECT_EQ(w->lblMarker->text(), QStringLiteral("\u25BC ") + caption);
+            EXPECT_GE(w->lblMarker->width(),
+                      w->lblMarker->fontMetrics().horizontalAdvance(w->lblMarker->text()));
+            // Its strip is as wide as the table: the caption ends inside it.
+            EXPECT_LE(w->lblMarker->geometry().right(), w->lblMarker->parentWidget()->width() - 1);
+        }
+    }
+}
+
+TEST_F(ReportDataTest,
+       NonIrrigatedTotalsHaveTheirColumnsDecimalsAndFallowAreaStandsOverItsColumns) {
+    JuneMaize(data, "Month");
+    data.CropPattern.KcFallow = 0.33;
+    data.CropPattern.KcPermanent = 0.47;
+    auto w = OpenWindow();
+    EXPECT_FALSE(w->pnlGroups->isVisible());
+    ClickTab(*w, K::NonIrrigated);
+    QApplication::processEvents();
+    EXPECT_EQ(
+        HeaderTexts(w->hdrTable),
+        (std::vector<std::string>{"Period", "Non irrigated area", "ETp Fallow (1)",
+                                  "ETp Fallow (2)", "", "ETp Permanent (1)", "ETp Permanent (2)"}));
+    EXPECT_EQ(Cell(w->grdTable, 0, 4), " "); // the spacer stays
+    // Each total: its column's decimals, and the sum of the column's values to that precision.
+    const TReportTable& t = w->Model().Table();
+    std::string totals = "Total:\t\t";
+    for (int c : {2, 3, 5, 6}) {
+        SCOPED_TRACE(c);
+        const std::string total = Cell(w->grdTotals, 0, c);
+        EXPECT_EQ(Decimals(total), Decimals(Cell(w->grdTable, 1, c)));
+        EXPECT_GE(Decimals(total), 1);
+        double sum = 0;
+        for (int r = 1; r < t.Rows(); ++r)
+            sum += t.Grid[r][c].Value.value_or(0);
+        EXPECT_NEAR(std::stod(total), sum, 0.5 * std::pow(10.0, -Decimals(total)));
+        totals += total + (c == 3 ? "\t\t" : "\t");
+    }
+    QApplication::clipboard()->clear();
+    w->ToolBar->CopyToClipboard->trigger();
+    const std::string copied = QApplication::clipboard()->text().toStdString();
+    EXPECT_EQ(copied.substr(copied.size() - totals.size() - 2), totals + "\r\n");
+    // "Fallow area" over the three fallow columns, not beside the table.
+    ASSERT_TRUE(w->pnlGroups->isVisible());
+    QLabel* fallow = nullptr;
+    for (QLabel* label : w->pnlGroups->findChildren<QLabel*>())
+        if (label->isVisible() && label->text() == QStringLiteral("Fallow area"))
+            fallow = label;
+    ASSERT_NE(fallow, nullptr);
+    EXPECT_EQ(fallow->x(), w->grdTable->columnViewportPosition(1));
+    EXPECT_EQ(fallow->x() + fallow->width(),
+              w->grdTable->columnViewportPosition(3) + w->grdTable->columnWidth(3));
+    EXPECT_FALSE(w->lblNotes->isVisible() &&
+                 w->lblNotes->text().contains(QStringLiteral("Fallow")));
+    ClickTab(*w, K::ReferenceET);
+    EXPECT_FALSE(w->pnlGroups->isVisible());
+}
+
+TEST_F(ReportDataTest, TheMonthsWithTooMuchCroppedAreaLineUpInTheMessage) {
+    Site(data, "Month");
+    // 100 + 80 ha on 150 ha for a few days of March, May, September and November.
+    for (int planting : {60, 121, 244, 305}) {
+        AddCrop(data, "A.crp", 100, planting, {5, 5, 5, 5}, 0.5, 1.0, 0.5);
+        AddCrop(data, "B.crp", 80, planting + 5, {5, 5, 5, 5}, 0.5, 1.0, 0.5);
+    }
+    auto w = OpenWindow();
+    ASSERT_EQ(messages.Texts().size(), 1u);
+    const std::string text = messages.Texts()[0];
+    const std::string head =
+        "The cropped area exceeds the irrigable area in the following months:\r\r";
+    ASSERT_EQ(text.rfind(head, 0), 0u) << text;
+    const std::string list = text.substr(head.size(), text.find("\r\r\r") + 1 - head.size());
+    EXPECT_EQ(list, "March     with \t30 (ha)\r"
+                    "May       with \t30 (ha)\r"
+                    "September with \t30 (ha)\r"
+                    "November  with \t30 (ha)\r");
+    // Drawn in the message box's font, and larger, the excesses start at one place.
+    QMessageBox box;
+    const QFont boxFont = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->font();
+    for (double scale : {1.0, 1.5, 2.0}) {
+        QFont font = boxFont;
+        font.setPointSizeF(boxFont.pointSizeF() * scale);
+        std::vector<int> starts;
+        std::size_t from = 0;
+        for (std::size_t end; (end = list.find('\r', from)) != std::string::npos; from = end + 1)
+            starts.push_back(
+                TabbedTextStart(QString::fromStdString(list.substr(from, end - from)), font));
+        ASSERT_EQ(starts.size(), 4u);
+        for (int start : starts)
+            EXPECT_EQ(start, starts.front()) << scale;
+        EXPECT_GT(starts.front(), 0);
+    }
 }
