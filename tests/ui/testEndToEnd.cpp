@@ -379,12 +379,12 @@ TEST_F(NewProject, AContinentalSiteWithFrostIsTypedPastedAndReported) {
                 Choose(report.cbxMethod, report.cbxMethod->itemText(method));
                 expected.SelectMethod(static_cast<TEt0Method>(method));
                 expected.ShowTable(TReportTableKind::ReferenceET);
-                const std::string january = report.grdTable->item(1, 1)->text().toStdString();
+                const std::string january = report.grdTable->CellText(1, 1).toStdString();
                 EXPECT_EQ(january, expected.Table().ShownText(1, 1)) << method;
                 EXPECT_GE(TextToNumber(january), 0) << method;
             }
             // Hargreaves in a -15/-4 January: (Tmean + 17) is 7.5, a small positive rate.
-            EXPECT_GT(TextToNumber(report.grdTable->item(1, 1)->text().toStdString()), 0);
+            EXPECT_GT(TextToNumber(report.grdTable->CellText(1, 1).toStdString()), 0);
         });
     EXPECT_TRUE(shown);
     EXPECT_TRUE(messages.Messages().empty()) << messages.Texts().front();
