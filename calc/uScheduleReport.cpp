@@ -285,14 +285,15 @@ TReportText ScheduleTextReport(const TScheduleReportHeader& header, const TSched
 
     const TScheduleTable table = BuildScheduleTable(result, s);
     std::vector<std::vector<std::string>> rows = {table.Header, table.Units};
-    std::vector<std::vector<std::string>> irrigations = {{"Date", "Day", "Net", "Gross"},
-                                                         {"", "", table.Units[9], table.Units[10]}};
+    using namespace ScheduleColumn;
+    std::vector<std::vector<std::string>> irrigations = {
+        {"Date", "Day", "Net", "Gross"}, {"", "", table.Units[Net], table.Units[Gross]}};
     for (std::size_t i = 0; i < table.Rows.size(); ++i) {
         std::vector<std::string> cells;
         for (const auto& cell : table.Rows[i])
             cells.push_back(cell.Text);
         if (table.Irrigated[i])
-            irrigations.push_back({cells[0], cells[1], cells[9], cells[10]});
+            irrigations.push_back({cells[Date], cells[Day], cells[Net], cells[Gross]});
         rows.push_back(std::move(cells));
     }
     r.SetBold();

@@ -22,6 +22,11 @@ const std::vector<std::string>& ApplicationChoices();
 std::string TimingText(const TSchedule& schedule, const TGuiSettings& settings);
 std::string ApplicationText(const TSchedule& schedule, const TGuiSettings& settings);
 
+// The columns of the daily table.
+namespace ScheduleColumn {
+enum : int { Date, Day, Stage, Zr, Rain, Pe, ETc, Ks, ETa, Net, Gross, DP, Dr, RAW, TAW };
+}
+
 struct TScheduleTable {
     std::vector<std::string> Header;
     std::vector<std::string> Units;

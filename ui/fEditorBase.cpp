@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -197,10 +198,24 @@ bool TEditorBase::CloseQuery() {
 }
 
 void TEditorBase::closeEvent(QCloseEvent* event) {
-    if (CloseQuery())
+    if (CloseQuery()) {
         event->accept();
-    else
+        if (closedLoop)
+            closedLoop->quit();
+    } else {
         event->ignore();
+    }
+}
+
+void TEditorBase::ExecuteModal(const std::function<void()>& open) {
+    setWindowModality(Qt::ApplicationModal);
+    open();
+    if (!isVisible())
+        return;
+    QEventLoop loop;
+    closedLoop = &loop;
+    loop.exec();
+    closedLoop = nullptr;
 }
 
 std::string TEditorBase::ClipboardText() {

@@ -37,6 +37,7 @@
 #include <vector>
 
 class QKeyEvent;
+class QEventLoop;
 class QLabel;
 class QMenuBar;
 class TAllData;
@@ -89,6 +90,9 @@ public:
     void Exit();
     // Asked when the window is closed by its frame; false keeps it open.
     bool CloseQuery();
+    // For the windows made for one use: shows the window modally with open and returns when it
+    // has been closed.
+    void ExecuteModal(const std::function<void()>& open);
     void CopyText();
 
     bool Modified() const { return modified; }
@@ -157,6 +161,7 @@ private:
     QWidget* body;
     QLabel* lblRange;
     std::vector<std::pair<QWidget*, TWatched>> watched;
+    QEventLoop* closedLoop = nullptr;
 
     enum class TAskResult { Go, Saved, Stop };
     TAskResult AskToSave(const std::string& text);

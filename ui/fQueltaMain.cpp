@@ -87,6 +87,7 @@ void TfrmQueltaMain::BuildMenus() {
     actExit = MakeAction(this, "actExit", "Exit");
     actStrategy = MakeAction(this, "actStrategy", "Water Balance Strategy");
     actReport = MakeAction(this, "actReport", "Report");
+    actSchedule = MakeAction(this, "actSchedule", "Irrigation schedule");
     actSettings = MakeAction(this, "actSettings", "Settings");
     HelpAbout1 = MakeAction(this, "HelpAbout1", "&About...");
 
@@ -98,6 +99,7 @@ void TfrmQueltaMain::BuildMenus() {
     mnuStrategy->addAction(actStrategy);
     mnuReports = menuBar()->addMenu(QStringLiteral("&Reports / Graphs"));
     mnuReports->addAction(actReport);
+    mnuReports->addAction(actSchedule);
     mnuOptions = menuBar()->addMenu(QStringLiteral("&Options"));
     mnuOptions->addAction(actSettings);
     mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
@@ -106,7 +108,7 @@ void TfrmQueltaMain::BuildMenus() {
 
     // Windows that are not part of the program yet keep their actions disabled.
     for (QAction* action :
-         {actGeneral, actMeteo, actCropPattern, actCropFactor, actStrategy, actReport})
+         {actGeneral, actMeteo, actCropPattern, actCropFactor, actStrategy, actReport, actSchedule})
         action->setEnabled(false);
 
     connect(actGeneral, &QAction::triggered, this, [this] { ShowEditor(TEditorSlot::General); });
@@ -122,6 +124,10 @@ void TfrmQueltaMain::BuildMenus() {
     connect(actReport, &QAction::triggered, this, [this] {
         if (runReport)
             runReport(this);
+    });
+    connect(actSchedule, &QAction::triggered, this, [this] {
+        if (runSchedule)
+            runSchedule(this);
     });
     connect(actSettings, &QAction::triggered, this, &TfrmQueltaMain::ShowSettings);
     connect(HelpAbout1, &QAction::triggered, this, &TfrmQueltaMain::ShowAbout);
@@ -222,6 +228,10 @@ void TfrmQueltaMain::SetStrategyWindow(std::function<void(QWidget*)> run) {
     actStrategy->setEnabled(static_cast<bool>(runStrategy));
 }
 
+void TfrmQueltaMain::SetScheduleWindow(std::function<void(QWidget*)> run) {
+    runSchedule = std::move(run);
+}
+
 void TfrmQueltaMain::SetMeteoValidation(TValidateMeteo validate) {
     validateMeteo = std::move(validate);
 }
@@ -238,8 +248,11 @@ void TfrmQueltaMain::CropPatternAction() {
 
 // A failed check leaves the action as it was, so the item stays selectable.
 void TfrmQueltaMain::ReportUpdate() {
-    if (CheckReportAction(*allData, validateMeteo))
+    if (CheckReportAction(*allData, validateMeteo)) {
         actReport->setEnabled(static_cast<bool>(runReport));
+        // A schedule is for one crop of the pattern.
+        actSchedule->setEnabled(runSchedule && allData->CropPattern.Count() > 0);
+    }
 }
 
 void TfrmQueltaMain::StrategyUpdate() {

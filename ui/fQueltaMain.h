@@ -34,6 +34,7 @@ public:
     // The report and strategy windows are made, shown modally and destroyed by run.
     void SetReportWindow(std::function<void(QWidget* owner)> run);
     void SetStrategyWindow(std::function<void(QWidget* owner)> run);
+    void SetScheduleWindow(std::function<void(QWidget* owner)> run);
     // The meteo editor's full range check replaces the check on the record.
     void SetMeteoValidation(TValidateMeteo validate);
 
@@ -50,6 +51,7 @@ public:
     QAction* actExit;
     QAction* actStrategy;
     QAction* actReport;
+    QAction* actSchedule;
     QAction* actSettings;
     QAction* HelpAbout1;
     QMenu* mnuFile;
@@ -85,6 +87,7 @@ private:
     TEditorBase* editors[4] = {};
     std::function<void(QWidget*)> runReport;
     std::function<void(QWidget*)> runStrategy;
+    std::function<void(QWidget*)> runSchedule;
     TValidateMeteo validateMeteo;
 
     void BuildMenus();

@@ -18,7 +18,6 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QEventLoop>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -184,14 +183,7 @@ void TfrmStrategy::Open() {
 }
 
 void TfrmStrategy::Execute() {
-    setWindowModality(Qt::ApplicationModal);
-    Open();
-    if (!isVisible())
-        return;
-    QEventLoop loop;
-    closedLoop = &loop;
-    loop.exec();
-    closedLoop = nullptr;
+    ExecuteModal([this] { Open(); });
 }
 
 // The first activation brings every page set back to its first page; the pages keep what the
@@ -239,8 +231,6 @@ void TfrmStrategy::closeEvent(QCloseEvent* e) {
         return;
     model->Reset();
     SetModified(false);
-    if (closedLoop)
-        closedLoop->quit();
 }
 
 // ---- the editor's operations ----

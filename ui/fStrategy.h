@@ -11,7 +11,6 @@
 class QAction;
 class QCheckBox;
 class QComboBox;
-class QEventLoop;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -106,7 +105,6 @@ private:
     std::unique_ptr<TStrategyModel> model;
     bool activated = false;
     bool displaying = false; // controls set by the window, not by the user
-    QEventLoop* closedLoop = nullptr;
 
     void BuildTopStrip();
     QWidget* BuildWaterBalancePage();

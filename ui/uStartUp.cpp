@@ -10,6 +10,7 @@
 #include "ui/fMeteo.h"
 #include "ui/fReportCWR.h"
 #include "ui/fReportData.h"
+#include "ui/fSchedule.h"
 #include "ui/fSplash.h"
 #include "ui/fStrategy.h"
 #include "ui/platform/pDesktop.h"
@@ -29,6 +30,9 @@ void CreateEditors(TfrmQueltaMain& main) {
     auto* reportWindow = new TfrmReportCWR(main.AllData().GuiSettings, &main);
     main.SetReportWindow([&main, reportWindow](QWidget* owner) {
         RunReportWindow(main.AllData(), *reportWindow, owner);
+    });
+    main.SetScheduleWindow([&main, reportWindow](QWidget* owner) {
+        RunScheduleWindow(main.AllData(), *reportWindow, owner);
     });
     main.SetStrategyWindow([&main, reportWindow](QWidget* owner) {
         TAllData& data = main.AllData();
