@@ -51,9 +51,10 @@ std::string PadRight(std::string text, std::size_t width) {
     return text;
 }
 
-// Columns of text lined up: the first left-aligned, the others right-aligned, each as wide as
-// its widest text.
-std::vector<std::string> Columns(const std::vector<std::vector<std::string>>& rows) {
+// Columns of text lined up, each as wide as its widest text: the first left-aligned, the others
+// right-aligned but for a last column of units.
+std::vector<std::string> Columns(const std::vector<std::vector<std::string>>& rows,
+                                 bool unitsLast = false) {
     std::vector<std::size_t> widths;
     for (const auto& row : rows) {
         widths.resize(std::max(widths.size(), row.size()));
@@ -63,8 +64,16 @@ std::vector<std::string> Columns(const std::vector<std::vector<std::string>>& ro
     std::vector<std::string> lines;
     for (const auto& row : rows) {
         std::string line;
-        for (std::size_t c = 0; c < row.size(); ++c)
-            line += c == 0 ? PadRight(row[c], widths[c]) : "  " + AlignRight(row[c], widths[c]);
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            if (c == 0)
+                line += PadRight(row[c], widths[c]);
+            else if (unitsLast && c + 1 == row.size())
+                line += " " + row[c];
+            else
+                line += "  " + AlignRight(row[c], widths[c]);
+        }
+        while (!line.empty() && line.back() == ' ')
+            line.pop_back();
         lines.push_back(line);
     }
     return lines;
@@ -279,7 +288,7 @@ TReportText ScheduleTextReport(const TScheduleReportHeader& header, const TSched
     std::vector<std::vector<std::string>> summary;
     for (const TInfoLine& line : ScheduleSummary(result, s))
         summary.push_back({line.Caption, line.Value, line.Unit});
-    for (const std::string& line : Columns(summary))
+    for (const std::string& line : Columns(summary, true))
         r.AddLine(line);
     r.AddLine("\r\n");
 

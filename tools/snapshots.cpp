@@ -20,6 +20,8 @@
 #include "ui/fQueltaMain.h"
 #include "ui/fReportCWR.h"
 #include "ui/fReportData.h"
+#include "ui/fSchedule.h"
+#include "ui/fScheduleResults.h"
 #include "ui/fSettings.h"
 #include "ui/fSplash.h"
 #include "ui/fStrategy.h"
@@ -169,6 +171,40 @@ bool SaveReportWindows(TfrmQueltaMain& main, const QDir& folder) {
     }
     reportWindow->redReport->moveCursor(QTextCursor::Start);
     ok = Save(reportWindow, folder, "report-text") && ok;
+    reportWindow->hide();
+    window.close();
+    return ok;
+}
+
+// The irrigation schedule window on the Seville example's maize schedule: each results page,
+// and its text report in the report window.
+bool SaveScheduleWindows(TfrmQueltaMain& main, const QDir& folder) {
+    TAllData& data = main.AllData();
+    if (!LoadSeville(data))
+        return false;
+    SetDerivedGeneralValues(data.General);
+    data.GuiSettings.SoilFolder = std::string(QUELTA_APP_DIR) + "/Soil";
+    auto* reportWindow = main.findChild<TfrmReportCWR*>();
+    TfrmSchedule window(data, *reportWindow, &main);
+    if (!window.Model().Schedule().Load(std::string(QUELTA_APP_DIR) +
+                                        "/Schedule/Seville-maize.sch"))
+        return false;
+    window.resize(1180, 800);
+    window.Open();
+    static const char* const pages[] = {"schedule-daily", "schedule-chart", "schedule-season"};
+    bool ok = true;
+    for (int page = 0; page < 3; ++page) {
+        window.pgcResults->setCurrentIndex(page);
+        ok = Save(&window, folder, pages[page]) && ok;
+    }
+    reportWindow->Clear();
+    for (const TReportLine& line : window.Model().TextReport()) {
+        if (line.Bold)
+            reportWindow->SetBold();
+        reportWindow->AddLine(line.Text);
+    }
+    reportWindow->redReport->moveCursor(QTextCursor::Start);
+    ok = Save(reportWindow, folder, "schedule-report") && ok;
     reportWindow->hide();
     window.close();
     return ok;
@@ -330,6 +366,7 @@ int main(int argc, char** argv) {
 
     ok = SaveReportWindows(main, folder) && ok;
     ok = SavePatternWindows(main, folder) && ok;
+    ok = SaveScheduleWindows(main, folder) && ok;
 
     return ok && messages.ErrorCount() == 0 ? 0 : 1;
 }

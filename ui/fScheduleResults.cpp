@@ -22,6 +22,7 @@ QTableWidget* MakeGrid(const char* name) {
     grid->setObjectName(QString::fromUtf8(name));
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->verticalHeader()->hide();
+    grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
     grid->setSelectionMode(QAbstractItemView::ContiguousSelection);
     return grid;
 }
