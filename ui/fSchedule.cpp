@@ -4,6 +4,7 @@
 #include "core/cFileIO.h"
 #include "core/cGuiSettings.h"
 #include "core/cNumberFormat.h"
+#include "core/cProgramFolder.h"
 #include "core/cUserMessages.h"
 #include "data/cAllData.h"
 #include "resources/cCropLibrary.h"
@@ -499,15 +500,27 @@ void TfrmSchedule::SelectCropLine(int position) {
 
 // ---- soils ----
 
+// The soils of the Soil folder, and those supplied beside the program when the data folders
+// are elsewhere (a program folder that cannot be written to); a name found twice is listed once.
 void TfrmSchedule::FillSoilLibrary() {
     std::vector<std::string> files;
-    std::error_code ec;
-    const std::string folder = Units().SoilFolder;
-    if (!folder.empty())
-        for (const auto& entry : std::filesystem::directory_iterator(folder, ec))
-            if (entry.path().extension() == ".soi")
+    std::vector<std::string> names;
+    for (const std::string& folder : {Units().SoilFolder, ProgramFolder() + "/Soil"}) {
+        std::error_code ec;
+        if (folder.empty())
+            continue;
+        for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
+            const std::string name = entry.path().filename().string();
+            if (entry.path().extension() == ".soi" &&
+                std::find(names.begin(), names.end(), name) == names.end()) {
+                names.push_back(name);
                 files.push_back(entry.path().string());
-    std::sort(files.begin(), files.end());
+            }
+        }
+    }
+    std::sort(files.begin(), files.end(), [](const std::string& a, const std::string& b) {
+        return FileNamePart(a) < FileNamePart(b);
+    });
     soilLibrary.clear();
     for (const std::string& file : files) {
         TSoil soil;
