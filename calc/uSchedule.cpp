@@ -22,8 +22,8 @@ std::string SoilError(const TSoil& soil) {
         if (!(soil.FieldCapacity > soil.WiltingPoint))
             return "The field capacity must be larger than the wilting point.";
     }
-    if (!(soil.InfiltrationRate > 0))
-        return "The infiltration rate of the soil must be above 0 mm/day.";
+    if (!(soil.InfiltrationRate > 0 && soil.InfiltrationRate <= 10000))
+        return "The infiltration rate of the soil must lie above 0 and at most 10000 mm/day.";
     if (!Within(soil.InitialDepletion, 0, 100))
         return "The initial depletion must lie between 0 and 100 % of the total available water.";
     return {};
@@ -41,16 +41,17 @@ std::string TimingError(const TSchedule& s) {
             return "The interval between irrigations must lie between 1 and 365 days.";
         break;
     case TScheduleTiming::DepletionDepth:
-        if (!(s.TimingDepletion > 0))
-            return "The depletion that starts an irrigation must be above 0 mm.";
+        if (!(s.TimingDepletion > 0 && s.TimingDepletion <= 10000))
+            return "The depletion that starts an irrigation must lie above 0 and at most 10000 mm.";
         break;
     case TScheduleTiming::Never:
         break;
     }
-    if (s.Application == TScheduleApplication::FixedDepth && !(s.ApplicationDepth > 0))
-        return "The net depth of an irrigation must be above 0 mm.";
-    if (s.Application == TScheduleApplication::RefillLessRoom && !(s.RoomForRain >= 0))
-        return "The room left for rain must not be negative.";
+    if (s.Application == TScheduleApplication::FixedDepth &&
+        !(s.ApplicationDepth > 0 && s.ApplicationDepth <= 1000))
+        return "The net depth of an irrigation must lie above 0 and at most 1000 mm.";
+    if (s.Application == TScheduleApplication::RefillLessRoom && !Within(s.RoomForRain, 0, 1000))
+        return "The room left for rain must lie between 0 and 1000 mm.";
     return {};
 }
 

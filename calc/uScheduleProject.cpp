@@ -12,8 +12,12 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 
 namespace {
+
+// Deeper than any crop's roots; a deeper root zone would only be a damaged crop file.
+constexpr double kDeepestRoots = 10;
 
 std::string Lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
@@ -84,9 +88,9 @@ std::string ScheduleError(const TAllData& data, const TSchedule& schedule) {
                ScheduleLineName(schedule.CropFileName, schedule.PlantingDay) +
                " of this schedule. Choose one of its crops.";
     const TCropPatternLine& line = data.CropPattern.GetCropLine(index);
-    if (!(line.RootingDepth >= kRootsAtPlanting))
+    if (!(line.RootingDepth >= kRootsAtPlanting && line.RootingDepth <= kDeepestRoots))
         return "The rooting depth of " + line.CropName() +
-               " must be at least 0.05 m, the depth of the roots at planting.";
+               " must lie between 0.05 m, the depth of the roots at planting, and 10 m.";
     return {};
 }
 
@@ -109,6 +113,9 @@ std::vector<TSeasonDay> SeasonOfLine(const TAllData& data, int index, TRainfallM
         day.RootDepth = roots[day.Day - 1];
         day.ETc = line.ETcSeries.GetDay(day.Day);
         day.Rain = precipitation.GetDay(day.Day);
+        if (!(std::isfinite(day.ETc) && day.ETc >= 0 && std::isfinite(day.Rain) && day.Rain >= 0))
+            throw TCalcError("The crop evapotranspiration or the rain of " + DayLabel(day.Day) +
+                             " is no usable number; check the meteo data.");
         switch (rain) {
         case TRainfallMethod::CurveNumber:
             day.RainEntering = RainAfterRunoff(precipitation, data.General.CurveNumber, day.Day);

@@ -4,6 +4,7 @@
 #include "FuzzSupport.h"
 #include "core/cValueStream.h"
 #include "data/cAllData.h"
+#include "data/cSchedule.h"
 #include "support/TestProject.h"
 
 #include <filesystem>
@@ -143,6 +144,23 @@ void ProjectSeeds() {
     Write("strategy", "v0.str", s0);
 }
 
+// A schedule of every timing and application option, with its soil given both ways.
+void ScheduleSeeds() {
+    TSchedule s;
+    s.Clear();
+    s.CropFileName = "Maize.crp";
+    s.PlantingDay = 105;
+    s.KyStage = {0.4, 0.4, 1.5, 0.2};
+    Write("schedule", "v1-refill.sch", BytesOf(s));
+    s.Timing = TScheduleTiming::FixedInterval;
+    s.Application = TScheduleApplication::FixedDepth;
+    s.Soil.AvailableWaterGiven = true;
+    Write("schedule", "v1-interval.sch", BytesOf(s));
+    s.Timing = TScheduleTiming::DepletionDepth;
+    s.Application = TScheduleApplication::RefillLessRoom;
+    Write("schedule", "v1-depth.sch", BytesOf(s));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -155,5 +173,6 @@ int main(int argc, char** argv) {
     CropSeeds();
     PatternSeeds();
     ProjectSeeds();
+    ScheduleSeeds();
     return 0;
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 // The daily root-zone balance on seasons built by hand: a root zone of 1 m holding 100 mm
 // (TAW 100 mm) and an ETc of 5 mm/day give p = 0.5 and RAW = 50 mm on every day.
@@ -268,7 +269,7 @@ TEST(ScheduleRules, BadValuesAreNamed) {
          },
          "The total available water must lie above 0 and at most 1000 mm per metre of soil."},
         {"no infiltration", [](TSchedule& s) { s.Soil.InfiltrationRate = 0; },
-         "The infiltration rate of the soil must be above 0 mm/day."},
+         "The infiltration rate of the soil must lie above 0 and at most 10000 mm/day."},
         {"initial depletion", [](TSchedule& s) { s.Soil.InitialDepletion = 101; },
          "The initial depletion must lie between 0 and 100 % of the total available water."},
         {"p", [](TSchedule& s) { s.DepletionFraction = 0.9; },
@@ -283,7 +284,13 @@ TEST(ScheduleRules, BadValuesAreNamed) {
              s.Application = TScheduleApplication::FixedDepth;
              s.ApplicationDepth = 0;
          },
-         "The net depth of an irrigation must be above 0 mm."},
+         "The net depth of an irrigation must lie above 0 and at most 1000 mm."},
+        {"infinite net depth",
+         [](TSchedule& s) {
+             s.Application = TScheduleApplication::FixedDepth;
+             s.ApplicationDepth = std::numeric_limits<double>::infinity();
+         },
+         "The net depth of an irrigation must lie above 0 and at most 1000 mm."},
         {"efficiency 0", [](TSchedule& s) { s.Efficiency = 0; },
          "The field application efficiency must lie between 1 and 100 %."},
         {"efficiency NaN", [](TSchedule& s) { s.Efficiency = std::nan(""); },

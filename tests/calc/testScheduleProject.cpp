@@ -126,8 +126,8 @@ TEST(ScheduleProject, BadInputIsRefusedWithAClearMessageAndChangesNothing) {
          "Choose the crop of the cropping pattern that the schedule is for."},
         {"roots too shallow",
          [](TAllData& d, TSchedule&) { d.CropPattern.GetCropLine(1).RootingDepth = 0.04; },
-         "The rooting depth of Maize must be at least 0.05 m, the depth of the roots at "
-         "planting."},
+         "The rooting depth of Maize must lie between 0.05 m, the depth of the roots at "
+         "planting, and 10 m."},
     };
     for (const TCase& c : cases) {
         TAllData project;
@@ -144,6 +144,16 @@ TEST(ScheduleProject, BadInputIsRefusedWithAClearMessageAndChangesNothing) {
         EXPECT_EQ(project.ET0PenmanMonteith.GetDay(1), -1) << c.Name;
     }
     EXPECT_EQ(ScheduleError(data, good), "");
+
+    // Rain no number (a damaged meteo file) stops the run with the day it met.
+    data.Meteo.Precipitation.SetDay(306, std::nan(""));
+    try {
+        CalcSchedule(data, good, TEt0Method::PenmanMonteith, TRainfallMethod::Usda);
+        ADD_FAILURE() << "ran on NaN rain";
+    } catch (const TCalcError& e) {
+        EXPECT_EQ(std::string(e.what()), "The crop evapotranspiration or the rain of Nov / 2 is "
+                                         "no usable number; check the meteo data.");
+    }
 }
 
 // Random projects: weather, crop, soil and every option drawn at random; what the balance

@@ -134,7 +134,7 @@ TEST_F(ScheduleWindowTest, RefusedValuesAreToldAndChangeNothing) {
         {w->edtWiltingPoint, "0.3", "The field capacity must be larger than the wilting point."},
         {w->edtEfficiency, "0", "The field application efficiency must lie between 1 and 100 %."},
         {w->edtP, "0.95", "The depletion fraction p must lie between 0.1 and 0.8."},
-        {w->edtInfiltration, "", "The infiltration rate of the soil must be above 0 mm/day."},
+        {w->edtInfiltration, "", "The infiltration rate of the soil must lie above 0 and at most 10000 mm/day."},
     };
     for (const TCase& c : cases) {
         const std::string before = Stored(w->Model().Schedule());
