@@ -7,6 +7,8 @@
 #include "core/cGuiSettings.h"
 #include "core/cNumberEntry.h"
 #include "core/cNumberFormat.h"
+#include "core/cPastedText.h"
+#include "core/cUserMessages.h"
 #include "core/cYearData.h"
 #include "data/cMeteo.h"
 
@@ -176,46 +178,55 @@ bool MeteoCellAcceptsCharacter(int column, char32_t typed, const std::string& te
     return AcceptsTypedCharacter(TNumberEntry::Decimal, typed, text);
 }
 
-void SpreadPastedText(TMeteoGridTexts& grid, int row, int column, const std::string& text) {
-    const char separator = DecimalSeparator();
-    int r = row;
-    int c = column;
-    auto cell = [&]() -> std::string* {
-        if (r < 0 || r >= static_cast<int>(grid.size()) || c < 1 || c >= kMeteoGridColumns)
-            return nullptr;
-        return &grid[r][c];
-    };
-    auto leave = [&] {
-        if (std::string* t = cell();
-            t && !IsTemperatureColumn(c) && !t->empty() && t->front() == '-')
-            *t = std::string("0") + separator + "0";
-    };
-    auto enter = [&](std::size_t next) {
-        if (next < text.size())
-            if (std::string* t = cell())
-                t->clear();
-    };
-    enter(0);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char ch = text[i];
-        if (ch == '\t') {
-            leave();
-            ++c;
-            enter(i + 1);
-        } else if (ch == '\r' || ch == '\n') {
-            // CR LF from Windows programs, a lone LF from others: one line end either way.
-            leave();
-            if (ch == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-                ++i;
-            ++r;
-            c = column;
-            enter(i + 1);
-        } else if ((ch >= '0' && ch <= '9') || ch == '-' || ch == separator) {
-            std::string* t = cell();
-            if (t && !(ch == '-' && IsTemperatureColumn(c) && !t->empty()))
-                *t += ch;
-        }
+bool MeteoCellAcceptsText(int column, const std::string& text) {
+    const bool minusInFront = !text.empty() && text.front() == '-';
+    return AcceptsEntryText(TNumberEntry::Decimal, minusInFront ? text.substr(1) : text) &&
+           (!minusInFront || IsTemperatureColumn(column));
+}
+
+namespace {
+
+// The characters a pasted part keeps in a column: digits, decimal separators and minus signs;
+// in a temperature column only a leading minus.
+std::string PastedCellText(const std::string& part, int column) {
+    std::string cell;
+    for (char c : part) {
+        const bool minus = c == '-';
+        if (!(c >= '0' && c <= '9') && !minus && c != DecimalSeparator())
+            continue;
+        if (minus && IsTemperatureColumn(column) && !cell.empty())
+            continue;
+        cell += c;
     }
+    return cell;
+}
+
+} // namespace
+
+bool SpreadPastedText(TMeteoGridTexts& grid, int row, int column, const std::string& text) {
+    if (row < 0 || row >= static_cast<int>(grid.size()) || column < 1 ||
+        column >= kMeteoGridColumns)
+        return true;
+    const TPastedRows rows = SplitPastedText(text, grid.size() - row,
+                                             static_cast<std::size_t>(kMeteoGridColumns - column));
+    bool allNumbers = true;
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        for (std::size_t c = 0; c < rows[r].size(); ++c) {
+            const int col = column + static_cast<int>(c);
+            std::string cell = PastedCellText(rows[r][c].Text, col);
+            // Outside the temperatures a minus is no value: a cell left with one reads 0.0.
+            if (!IsTemperatureColumn(col) && rows[r][c].Ended && !cell.empty() &&
+                cell.front() == '-')
+                cell = std::string("0") + DecimalSeparator() + "0";
+            if (!IsEntryNumber(cell)) {
+                allNumbers = false;
+                cell.clear();
+            }
+            grid[row + r][col] = std::move(cell);
+        }
+    if (!allNumbers)
+        ShowError("Invalid value");
+    return allNumbers;
 }
 
 TMeteoGridLayout MeteoGridLayout(int dataRows, int windowHeight) {

@@ -57,14 +57,18 @@ std::string WindHeightHint(const TGuiSettings& units);
 // cell's text without its selection, cursor where the character would go.
 bool MeteoCellAcceptsCharacter(int column, char32_t typed, const std::string& text,
                                std::size_t cursor);
+// Whether a whole text (a value pasted into a cell) could have been typed there: a number, with a
+// minus only in front of a temperature.
+bool MeteoCellAcceptsText(int column, const std::string& text);
 
 // Spreads pasted text with tabs and line ends over the grid from row, column (0-based row,
-// column 1..8): the first cell is emptied, digits, "-" and the decimal separator are appended to
-// the current cell, a tab moves one column right, a line end one row down to the first column;
-// each cell entered is emptied first unless the text has ended. Outside the temperature columns,
-// a cell left by a tab or line end whose text begins with "-" becomes "0.0"; in them a "-" is
-// kept as the first character only. Cells outside the grid are not written.
-void SpreadPastedText(TMeteoGridTexts& grid, int row, int column, const std::string& text);
+// column 1..8): a tab moves one column right, a line end (CR LF, LF or CR) one row down to the
+// starting column; each cell reached is emptied and takes the digits, decimal separators and
+// minus signs of its part (a temperature only a leading minus). Outside the temperature columns,
+// a cell left by a tab or line end whose text begins with "-" becomes "0.0". A part that is still
+// no number is left empty and the user told "Invalid value" (once); the result is false then.
+// Parts beyond the grid are dropped.
+bool SpreadPastedText(TMeteoGridTexts& grid, int row, int column, const std::string& text);
 
 // Height of the grid in a window of the given height: 21 pixels per row (row 0 included); when
 // that leaves less than 170 pixels for the rest, the window height less 190 with a scroll bar.

@@ -2,7 +2,9 @@
 
 #include "core/cCalendar.h"
 #include "core/cGuiSettings.h"
+#include "core/cNumberEntry.h"
 #include "core/cNumberFormat.h"
+#include "core/cPastedText.h"
 #include "core/cUserMessages.h"
 #include "data/cAreaCheck.h"
 #include "data/cStrategy.h"
@@ -68,21 +70,16 @@ bool IsEnteredColumn(TStrategyPage page, int column) {
     }
 }
 
-std::vector<std::vector<std::string>> SpreadPastedText(const std::string& text) {
-    std::vector<std::vector<std::string>> rows(1, std::vector<std::string>(1));
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '\t') {
-            rows.back().emplace_back();
-        } else if (c == '\r') {
-            rows.emplace_back(1);
-            if (i + 1 < text.size() && text[i + 1] == '\n')
-                ++i;
-        } else if ((c >= '0' && c <= '9') || c == DecimalSeparator()) {
-            rows.back().back() += c;
-        }
-    }
-    return rows;
+// A field's text when it holds a number; otherwise the user is told and the field emptied.
+std::string NumberOrEmpty(const std::string& text) {
+    if (IsEntryNumber(text))
+        return text;
+    ShowError("Invalid value");
+    return "";
+}
+
+bool StrategyPasteCharacter(char c) {
+    return (c >= '0' && c <= '9') || c == DecimalSeparator();
 }
 
 TStrategyModel::TStrategyModel(TStrategy& strategy, TGuiSettings& settings, TProjectSource source,
@@ -91,7 +88,14 @@ TStrategyModel::TStrategyModel(TStrategy& strategy, TGuiSettings& settings, TPro
       previousPeriodKind(settings.PeriodKind), previousPeriodLength(settings.PeriodLength),
       openGeneralFile(std::move(generalFileName)) {
     settings.SetPeriodKind(3);
-    project = this->source(method);
+    try {
+        project = this->source(method);
+    } catch (...) {
+        // No window comes of it, so the user's period stays as it was.
+        settings.PeriodKind = previousPeriodKind;
+        settings.PeriodLength = previousPeriodLength;
+        throw;
+    }
     CalcETpIrrigated(project, etpIrrigated);
     Reset();
 }
@@ -250,10 +254,14 @@ void TStrategyModel::Show() {
     strategy.Clear();
     Reset();
     modified = false;
-    if (!fileName.empty() && strategy.Load(fileName))
-        ShowRecord();
-    else
-        New();
+    if (!fileName.empty() && strategy.Load(fileName)) {
+        if (BelongsHereOrAccepted()) {
+            ShowRecord();
+            return;
+        }
+        strategy.FileName.clear(); // refused: nothing may be saved over that file
+    }
+    New();
 }
 
 void TStrategyModel::New() {
@@ -262,18 +270,27 @@ void TStrategyModel::New() {
     modified = false;
 }
 
+bool TStrategyModel::BelongsHereOrAccepted() {
+    if (strategy.GeneralFileName == openGeneralFile)
+        return true;
+    // Field data and DFs of one site applied to another site's water use would give nonsense:
+    // the user decides, whether the strategy is opened or shown again with the window.
+    const TMessageAnswer answer = AskUser(TMessageKind::Warning,
+                                          "This strategy file belongs to general file " +
+                                              strategy.GeneralFileName + ". Continue?",
+                                          TMessageButtons::OkCancel);
+    return answer != TMessageAnswer::Cancel;
+}
+
 bool TStrategyModel::Open(const std::string& fileName) {
     if (!strategy.Load(fileName))
         return false;
-    if (strategy.GeneralFileName == openGeneralFile) {
+    if (BelongsHereOrAccepted()) {
         ShowRecord();
     } else {
-        const TMessageAnswer answer = AskUser(TMessageKind::Warning,
-                                              "This strategy file belongs to general file " +
-                                                  strategy.GeneralFileName + ". Continue?",
-                                              TMessageButtons::OkCancel);
-        if (answer == TMessageAnswer::Cancel)
-            strategy.Clear();
+        // Refused: the record is cleared and names no file, so no save can empty that file.
+        strategy.Clear();
+        strategy.FileName.clear();
         Reset();
     }
     modified = false;
@@ -441,7 +458,7 @@ void TStrategyModel::EditDataInputCell(int month, int column, const std::string&
     const auto minus = text.find('-');
     const bool misplaced = minus != std::string::npos && (column != ChangeGWTable || minus != 0 ||
                                                           text.find('-', 1) != std::string::npos);
-    if (misplaced) {
+    if (misplaced || !IsEntryNumber(text)) {
         ShowError("Invalid value");
         cell.clear();
     }
@@ -528,7 +545,7 @@ void TStrategyModel::EditUserDF(int month, const std::string& text) {
     modified = true;
     std::string& cell = strategyGrid.Cell(month, StrategyColumn::DFUser);
     cell = text;
-    if (text.find('-') != std::string::npos) {
+    if (text.find('-') != std::string::npos || !IsEntryNumber(text)) {
         ShowError("Invalid value");
         cell.clear();
     } else if (CellNumber(text) > 1) {
@@ -584,7 +601,7 @@ void TStrategyModel::EditETa(int month, const std::string& text) {
     modified = true;
     std::string& cell = inputETa.Cell(month, InputETaColumn::ETa);
     cell = text;
-    if (text.find('-') != std::string::npos) {
+    if (text.find('-') != std::string::npos || !IsEntryNumber(text)) {
         ShowError("Invalid value");
         cell.clear();
     }
@@ -610,6 +627,11 @@ void TStrategyModel::RefreshSoil() {
                           settings.FormatValue(QuantityKind::SmallHeight, strategy.CapRise20)};
     soil.DeliveryRatio = settings.FormatValue(QuantityKind::Plain2, strategy.DeliveryRatio);
     soil.IrrigableArea = settings.FormatValue(QuantityKind::Area, project.IrrigableArea);
+    // A flow regime is always shown chosen (a new strategy has "Continuous"): without a ratio of
+    // its own the record takes the regime's, so the shown choice and ratio agree.
+    if (soil.FlowRegimeIndex >= 0 && strategy.ConveyRatio == 0)
+        soil.ConveyRatio =
+            FormatFixed(ConveyanceRatioOf(soil.FlowRegimeIndex, project.IrrigableArea), 2);
     StoreSoil();
 }
 
@@ -697,37 +719,69 @@ void TStrategyModel::ChooseFlowRegime(int index) {
 }
 
 void TStrategyModel::EditRaRatio(const std::string& text) {
-    soil.RaRatio = text;
+    soil.RaRatio = NumberOrEmpty(text);
     StoreSoil();
     ShowSoilValues();
     modified = true;
 }
 
 void TStrategyModel::EditConveyRatio(const std::string& text) {
-    soil.ConveyRatio = text;
+    soil.ConveyRatio = NumberOrEmpty(text);
     StoreSoil();
     ShowSoilValues();
     modified = true;
 }
 
-void TStrategyModel::PasteIntoGrid(TStrategyPage page, int month, int column,
+void TStrategyModel::EditEnteredCell(TStrategyPage page, int month, int column,
+                                     const std::string& text) {
+    if (month < 1 || month > kMonths || !IsEnteredColumn(page, column))
+        return;
+    if (page == TStrategyPage::DataInput)
+        EditDataInputCell(month, column, text);
+    else if (page == TStrategyPage::WaterBalanceStrategy)
+        EditUserDF(month, text);
+    else
+        EditETa(month, text);
+}
+
+bool TStrategyModel::PasteIntoGrid(TStrategyPage page, int month, int column,
                                    const std::string& text) {
-    const std::vector<std::vector<std::string>> rows = SpreadPastedText(text);
+    if (month < 1 || month > kMonths)
+        return false;
+    if (!IsSpreadPaste(text)) {
+        // One value: it goes in as it stands, or not at all.
+        const std::string value(TrimBlanks(text));
+        if (value.empty() || !IsEnteredColumn(page, column))
+            return false;
+        if (!IsEntryNumber(value)) {
+            ShowError("Invalid value");
+            return false;
+        }
+        EditEnteredCell(page, month, column, value);
+        return true;
+    }
     const int columns = static_cast<int>(GridOf(page).Titles.size());
-    for (std::size_t r = 0; r < rows.size() && month + static_cast<int>(r) <= kMonths; ++r)
-        for (std::size_t c = 0; c < rows[r].size() && column + static_cast<int>(c) < columns; ++c) {
-            const int m = month + static_cast<int>(r);
+    if (column < 0 || column >= columns)
+        return false;
+    const TPastedRows rows = SplitPastedText(text, static_cast<std::size_t>(kMonths - month + 1),
+                                             static_cast<std::size_t>(columns - column));
+    bool allNumbers = true;
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        for (std::size_t c = 0; c < rows[r].size(); ++c) {
             const int col = column + static_cast<int>(c);
             if (!IsEnteredColumn(page, col))
                 continue;
-            if (page == TStrategyPage::DataInput)
-                EditDataInputCell(m, col, rows[r][c]);
-            else if (page == TStrategyPage::WaterBalanceStrategy)
-                EditUserDF(m, rows[r][c]);
-            else
-                EditETa(m, rows[r][c]);
+            std::string part = KeepCharacters(rows[r][c].Text, StrategyPasteCharacter);
+            if (!IsEntryNumber(part)) {
+                allNumbers = false;
+                part.clear();
+            }
+            EditEnteredCell(page, month + static_cast<int>(r), col, part);
         }
+    if (!allNumbers)
+        ShowError("Invalid value");
     modified = true;
+    return true;
 }
 
 // ---- Water Requirement for ET ----
@@ -789,8 +843,9 @@ void TStrategyModel::StoreWaterRequirement() {
 }
 
 void TStrategyModel::EditDepthGW1Jan(const std::string& text) {
-    waterRequirement.DepthGW1Jan = text;
-    strategy.DepthGW1Jan = settings.ParseValue(QuantityKind::Length, CellNumber(text));
+    waterRequirement.DepthGW1Jan = NumberOrEmpty(text);
+    strategy.DepthGW1Jan =
+        settings.ParseValue(QuantityKind::Length, CellNumber(waterRequirement.DepthGW1Jan));
     ComputeWaterRequirement();
     StoreWaterRequirement();
     modified = true;

@@ -99,11 +99,6 @@ constexpr int DFUser = 1, VcDF = 2, VcET = 3, Remark = 4;
 // Whether the user types into a column of a page's grid.
 bool IsEnteredColumn(TStrategyPage page, int column);
 
-// A text pasted into a grid cell, split into cells: a tab moves one column right, a carriage
-// return starts the next row (its line feed is skipped). Each part keeps only its digits and
-// decimal separators.
-std::vector<std::vector<std::string>> SpreadPastedText(const std::string& text);
-
 class TStrategyModel {
 public:
     // The project as the tracks see it, for ET0 method 0 (Penman-Monteith), 1 (FAO Modified
@@ -147,6 +142,8 @@ public:
     void EditDataInputCell(int month, int column, const std::string& text);
     void EditUserDF(int month, const std::string& text);
     void EditETa(int month, const std::string& text);
+    // The edit of any entered cell of a page (the three above by page).
+    void EditEnteredCell(TStrategyPage page, int month, int column, const std::string& text);
     void ChooseSoilType(int index);
     void ChooseUniformity(int index);
     void ChooseDeliveryPattern(int index);
@@ -155,9 +152,12 @@ public:
     void EditRaRatio(const std::string& text);
     void EditConveyRatio(const std::string& text);
     void EditDepthGW1Jan(const std::string& text);
-    // Text with tabs or carriage returns spread over the page's grid from (month, column); the
-    // cells of entered columns reached are emptied and take their part, the rest is dropped.
-    void PasteIntoGrid(TStrategyPage page, int month, int column, const std::string& text);
+    // A paste into the page's grid at (month, column). Text with tabs or line ends is spread:
+    // the cells of entered columns reached take the digits and decimal separators of their
+    // part, a part that is still no number empties its cell and the user is told "Invalid
+    // value" once; what runs past the grid is dropped. A single value goes into its cell when it
+    // is a number, else "Invalid value" and nothing changes. False when nothing changed.
+    bool PasteIntoGrid(TStrategyPage page, int month, int column, const std::string& text);
 
     // What the pages show.
     const TWaterBalancePage& WaterBalance() const { return waterBalance; }
@@ -185,6 +185,9 @@ public:
     const TYearAverage& DailyGWContribution() const { return dailyContribution; }
 
 private:
+    // True when the loaded strategy was made for the open general file, or the user goes on
+    // with it after the warning.
+    bool BelongsHereOrAccepted();
     std::string WholeVolume(double m3) const;
     void UseMethod(int chosen);
     void TakeDFSnapshot();

@@ -132,10 +132,15 @@ bool WriteStrategyReport(const TStrategyReportHeader& header, const TStrategyRep
         const std::string yearUnit = h[2] == "(m3/month)" ? "(m3/year)" : "(acrft/year)";
         const std::string& diverted = texts.DivertedTotal;
         const long long balance = WholeNumber(diverted) - total;
-        const std::string sums = diverted + " - " + std::to_string(total) + " = " +
-                                 std::to_string(balance) + " " + yearUnit;
-        report.AddLine(difference >= 0 ? "Volume of water to be drained: " + sums
-                                       : "Volume of mined groundwater: " + sums);
+        // Both volumes are written as what they are: the water left to drain, or the
+        // groundwater that the irrigation takes beyond what is diverted.
+        if (difference >= 0)
+            report.AddLine("Volume of water to be drained: " + diverted + " - " +
+                           std::to_string(total) + " = " + std::to_string(balance) + " " +
+                           yearUnit);
+        else
+            report.AddLine("Volume of mined groundwater: " + std::to_string(total) + " - " +
+                           diverted + " = " + std::to_string(-balance) + " " + yearUnit);
         report.AddLine("\r\n");
         report.SetBold();
         report.AddLine("End of report.");

@@ -1,5 +1,6 @@
 #include "core/cNumberEntry.h"
 
+#include "core/cError.h"
 #include "core/cNumberFormat.h"
 
 bool AcceptsTypedCharacter(TNumberEntry entry, char32_t typed, const std::string& text) {
@@ -18,4 +19,23 @@ double EntryNumber(const std::string& text) {
     if (text == "-" || text == separator || text == "-" + separator)
         return 0;
     return TextToNumber(text);
+}
+
+bool IsEntryNumber(const std::string& text) {
+    try {
+        EntryNumber(text);
+        return true;
+    } catch (const TConversionError&) {
+        return false;
+    }
+}
+
+bool AcceptsEntryText(TNumberEntry entry, const std::string& text) {
+    std::string typed;
+    for (const char c : text) {
+        if (c == '\b' || !AcceptsTypedCharacter(entry, static_cast<unsigned char>(c), typed))
+            return false;
+        typed += c;
+    }
+    return IsEntryNumber(text);
 }

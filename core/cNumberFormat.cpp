@@ -34,14 +34,6 @@ TDecimal ToDecimal(double value) {
     return d;
 }
 
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
-}
-
 } // namespace
 
 void SetDecimalSeparator(char s) {
@@ -143,7 +135,7 @@ std::string FormatGeneral(double value) {
 }
 
 double TextToNumber(const std::string& text) {
-    std::string_view t = Trim(text);
+    std::string_view t = TrimBlanks(text);
     if (t.empty())
         return 0;
     std::string plain(t);
@@ -169,7 +161,7 @@ double TextToNumber(const std::string& text) {
 }
 
 int TextToInt(const std::string& text) {
-    std::string_view t = Trim(text);
+    std::string_view t = TrimBlanks(text);
     if (t.empty())
         return 0;
     if (t.front() == '+')
@@ -183,4 +175,12 @@ int TextToInt(const std::string& text) {
 
 double ShownNumber(const std::string& text) {
     return text == kNoNumber ? std::numeric_limits<double>::quiet_NaN() : TextToNumber(text);
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.remove_suffix(1);
+    return text;
 }

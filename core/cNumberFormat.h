@@ -21,6 +21,8 @@ std::string FormatGeneral(double value);
 // The number in an entry text. An empty text gives 0; blanks around the number are ignored;
 // anything else that is not a number raises TConversionError.
 double TextToNumber(const std::string& text);
+// The text without the blanks and tabs around it.
+std::string_view TrimBlanks(std::string_view text);
 int TextToInt(const std::string& text);
 // The number of a text FormatFixed or FormatGeneral wrote, for values read back as shown:
 // kNoNumber reads as NaN (which every range check refuses), anything else as TextToNumber.

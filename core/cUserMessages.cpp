@@ -95,3 +95,21 @@ std::vector<std::string> TMessageRecorder::Texts() const {
         texts.push_back(m.Text);
     return texts;
 }
+
+TReadErrorContext::TReadErrorContext(std::string name, std::string expected)
+    : fileName(std::move(name)), expectedKind(std::move(expected)), previous(installed) {
+    SetUserMessages(this);
+}
+
+TReadErrorContext::~TReadErrorContext() {
+    SetUserMessages(previous);
+}
+
+TMessageAnswer TReadErrorContext::Show(TMessageKind kind, const std::string& text,
+                                       TMessageButtons buttons) {
+    static const std::string readError = "Error in procedure ReadData: ";
+    TUserMessages& next = previous ? *previous : StderrMessages();
+    if (kind != TMessageKind::Error || text.compare(0, readError.size(), readError) != 0)
+        return next.Show(kind, text, buttons);
+    return next.Show(kind, text + "\r\rFile: " + fileName + "\rExpected: " + expectedKind, buttons);
+}

@@ -71,3 +71,22 @@ private:
     std::deque<TMessageAnswer> script;
     TUserMessages* previous;
 };
+
+// While it lives, an error in reading a file ("Error in procedure ReadData: ...") also names the
+// file and the kind of file that was expected, so that a user who picked the wrong file sees
+// which one and why. Other messages pass unchanged.
+class TReadErrorContext : public TUserMessages {
+public:
+    TReadErrorContext(std::string fileName, std::string expectedKind);
+    ~TReadErrorContext() override;
+    TReadErrorContext(const TReadErrorContext&) = delete;
+    TReadErrorContext& operator=(const TReadErrorContext&) = delete;
+
+    TMessageAnswer Show(TMessageKind kind, const std::string& text,
+                        TMessageButtons buttons) override;
+
+private:
+    std::string fileName;
+    std::string expectedKind;
+    TUserMessages* previous;
+};

@@ -28,12 +28,20 @@ const std::string kTooLong = "Total length of growing season cannot be longer th
 const std::string kCannotSave =
     "Can't save this file because one or more data are out of range or zero";
 
+} // namespace
+
+// Both kinds of crop factor file together first: the supplied library is all ".crp".
+const std::string kCropFactorOpenFilter =
+    "Crop factor files (*.udc *.crp)|*.udc;*.crp|User defined Cropfactor files (*.udc)|*.udc|"
+    "Pre defined Cropfactor files (*.crp)|*.crp|All files (*.*)|*.*";
+
+namespace {
+
 TEditorValues CropFactorValues() {
     TEditorValues v;
     v.CaptionFormat = "Crop factor data [%s]";
     v.ClipboardTitle = "Crop Factors";
-    v.OpenFilter = "User defined Cropfactor files (*.udc)|*.udc|Pre defined Cropfactor files "
-                   "(*.crp)|*.crp|All files (*.*)|*.*";
+    v.OpenFilter = kCropFactorOpenFilter;
     v.SaveAsFilter = "User defined Cropfactor files (*.udc)|*.udc";
     v.Extension = ".udc";
     v.Folder = &TGuiSettings::CropFolder;
@@ -112,9 +120,9 @@ TfrmCropFactor::TfrmCropFactor(TAllData& data, QWidget* owner)
 
     WatchTextField(edtDescription);
     for (QLineEdit* kc : {edtKc1, edtKc3, edtKc4, edtRootingDepth})
-        WatchNumberField(kc, TNumberEntry::Decimal, true);
+        WatchNumberField(kc, TNumberEntry::Decimal);
     for (QLineEdit* stage : {edtStage1, edtStage2, edtStage3, edtStage4})
-        WatchNumberField(stage, TNumberEntry::WholeNumber, true);
+        WatchNumberField(stage, TNumberEntry::WholeNumber);
 
     connect(ckbxStandCalcKc0, &QCheckBox::clicked, this, &TfrmCropFactor::StandardKcClicked);
     connect(edtKc1, &QLineEdit::textChanged, this, &TfrmCropFactor::Kc1Changed);

@@ -2,6 +2,11 @@
 
 #include "ui/fEditorBase.h"
 
+#include <string>
+
+// The open filter of every dialog that picks a crop factor file.
+extern const std::string kCropFactorOpenFilter;
+
 class QCheckBox;
 class QLineEdit;
 class QMenu;

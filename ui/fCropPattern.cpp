@@ -71,8 +71,12 @@ TfrmCropPattern::TfrmCropPattern(TAllData& data, QWidget* owner)
     BuildFields();
 
     WatchTextField(grdCropPattern);
-    WatchNumberField(edtKcFallow, TNumberEntry::Decimal, false);
-    WatchNumberField(edtKcPermanent, TNumberEntry::Decimal, false);
+    WatchNumberField(edtKcFallow, TNumberEntry::Decimal);
+    WatchNumberField(edtKcPermanent, TNumberEntry::Decimal);
+    // The typed Kc values belong to the pattern at once, like every other field: showing the
+    // pattern again after a crop is added, or closing without saving, must not lose them.
+    for (QLineEdit* field : {edtKcFallow, edtKcPermanent})
+        connect(field, &QLineEdit::textEdited, this, &TfrmCropPattern::StoreKcValues);
     SetTabOrder({grdCropPattern, edtKcFallow, edtKcPermanent});
 
     SetUnitCaptions();
@@ -226,10 +230,18 @@ void TfrmCropPattern::ShowRecord() {
 }
 
 void TfrmCropPattern::StoreFields(const std::string& fileName) {
+    Data().CropPattern.FileName = fileName;
+    StoreKcValues();
+}
+
+void TfrmCropPattern::StoreKcValues() {
     TCropPattern& pattern = Data().CropPattern;
-    pattern.FileName = fileName;
-    pattern.KcFallow = EntryNumber(edtKcFallow->text().toStdString());
-    pattern.KcPermanent = EntryNumber(edtKcPermanent->text().toStdString());
+    const std::string fallow = edtKcFallow->text().toStdString();
+    const std::string permanent = edtKcPermanent->text().toStdString();
+    if (IsEntryNumber(fallow))
+        pattern.KcFallow = EntryNumber(fallow);
+    if (IsEntryNumber(permanent))
+        pattern.KcPermanent = EntryNumber(permanent);
 }
 
 std::vector<std::string> TfrmCropPattern::ClipboardBody() {

@@ -41,6 +41,7 @@ private:
     TDailyArea dailyArea{};
 
     void BuildFields();
+    void StoreKcValues();
     void EmptyGrid();
     void ShowFooter();
     void UpdateCropActions();

@@ -4,7 +4,9 @@
 #include "core/cFileIO.h"
 #include "core/cGuiSettings.h"
 #include "core/cNumberEntry.h"
+#include "core/cUserMessages.h"
 #include "data/cAllData.h"
+#include "ui/fCropFactor.h"
 #include "ui/fEditorBase.h"
 #include "ui/fToolBar.h"
 #include "ui/fUpDown.h"
@@ -12,6 +14,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -20,9 +23,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-const std::string kCropFilter = "User defined Cropfactor files (*.udc)|*.udc|Pre defined "
-                                "Cropfactor files (*.crp)|*.crp|All files (*.*)|*.*";
 
 QLineEdit* MakeEdit(const char* name, bool readOnly) {
     auto* edit = new QLineEdit;
@@ -96,6 +96,8 @@ TfrmCropPatternLine::TfrmCropPatternLine(TAllData& d, const TDailyArea& area, QW
 
     edtArea->installEventFilter(this);
     edtDay->installEventFilter(this);
+    // A typed day alone is no change to save; the area is.
+    connect(edtArea, &QLineEdit::textEdited, this, [this] { SetModified(true); });
     // Only the user's choice marks a change; showing the line sets the month too.
     connect(cbxMonth, &QComboBox::currentIndexChanged, this, &TfrmCropPatternLine::MonthChanged);
     connect(cbxMonth, &QComboBox::activated, this, [this] { SetModified(true); });
@@ -148,9 +150,11 @@ bool TfrmCropPatternLine::ShowFormModal(const std::string& modeWord) {
 }
 
 void TfrmCropPatternLine::Open() {
-    const std::string name = toolBar->OpenDialog(data.GuiSettings.CropFolder, kCropFilter);
+    const std::string name =
+        toolBar->OpenDialog(data.GuiSettings.CropFolder, kCropFactorOpenFilter);
     if (name.empty() || !FileExists(name))
         return;
+    const TReadErrorContext context(name, ExpectedFileKind(kCropFactorOpenFilter));
     if (!line.Load(name))
         return;
     // The crop changes; what the user typed for area and date stays.
@@ -169,17 +173,17 @@ void TfrmCropPatternLine::SaveToPattern() {
 }
 
 bool TfrmCropPatternLine::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && (watched == edtArea || watched == edtDay)) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const bool navigation = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
-        // A typed day alone is no change to save; the area is.
-        if (watched == edtArea && !navigation)
-            SetModified(true);
-        const auto* field = static_cast<QLineEdit*>(watched);
-        if (DropsTypedKey(key,
-                          watched == edtArea ? TNumberEntry::Decimal : TNumberEntry::WholeNumber,
-                          field->text()))
+    if (watched == edtArea || watched == edtDay) {
+        auto* field = static_cast<QLineEdit*>(watched);
+        const TNumberEntry entry =
+            watched == edtArea ? TNumberEntry::Decimal : TNumberEntry::WholeNumber;
+        if (event->type() == QEvent::KeyPress &&
+            NumberFieldKey(field, static_cast<QKeyEvent*>(event), entry))
             return true;
+        if (event->type() == QEvent::ContextMenu) {
+            ShowNumberFieldMenu(field, static_cast<QContextMenuEvent*>(event), entry, nullptr);
+            return true;
+        }
     }
     return QDialog::eventFilter(watched, event);
 }

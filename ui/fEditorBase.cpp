@@ -8,16 +8,23 @@
 #include "ui/platform/pWindowMessages.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QVBoxLayout>
 
 const std::string kSaveChanges = "Save changes to file?";
+
+std::string ExpectedFileKind(const std::string& openFilter) {
+    return openFilter.substr(0, openFilter.find('|'));
+}
 
 TSaveAnswer AskSaveChanges(const std::string& text) {
     switch (AskUser(TMessageKind::Confirmation, text, TMessageButtons::YesNoCancel)) {
@@ -53,6 +60,10 @@ TEditorBase::TEditorBase(TEditorValues v, TRecordAccess r, TAllData& d, QWidget*
     connect(toolBar->FileSaveAs1, &QAction::triggered, this, &TEditorBase::SaveAs);
     connect(toolBar->FileExit1, &QAction::triggered, this, &TEditorBase::Exit);
     connect(toolBar->CopyToClipboard, &QAction::triggered, this, &TEditorBase::CopyText);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now && isAncestorOf(now))
+            ShowHintFor(now);
+    });
     SetModified(false);
 }
 
@@ -114,6 +125,7 @@ void TEditorBase::Open() {
     const std::string name = toolBar->OpenDialog(Folder(), values.OpenFilter);
     if (name.empty() || !FileExists(name))
         return;
+    const TReadErrorContext context(name, ExpectedFileKind(values.OpenFilter));
     if (!record.Load(name))
         return;
     ShowOpenedRecord();
@@ -257,15 +269,23 @@ std::string TEditorBase::Folder() const {
 void TEditorBase::WatchTextField(QWidget* field) {
     watched.push_back({field, TWatched{}});
     field->installEventFilter(this);
+    MarkChangesOf(field);
 }
 
-void TEditorBase::WatchNumberField(QWidget* field, TNumberEntry entry, bool shortcutPassthrough) {
+void TEditorBase::MarkChangesOf(QWidget* field) {
+    // Only a key that changes the text (a paste or cut among them) is a change; Ctrl, the cursor
+    // keys or Tab pressed in a field are not.
+    if (auto* edit = qobject_cast<QLineEdit*>(field))
+        connect(edit, &QLineEdit::textEdited, this, [this] { SetModified(true); });
+}
+
+void TEditorBase::WatchNumberField(QWidget* field, TNumberEntry entry) {
     TWatched w;
     w.Number = true;
     w.Entry = entry;
-    w.ShortcutPassthrough = shortcutPassthrough;
     watched.push_back({field, w});
     field->installEventFilter(this);
+    MarkChangesOf(field);
 }
 
 void TEditorBase::SetRangeHint(QWidget* field, std::function<std::string()> hint) {
@@ -288,21 +308,6 @@ bool IsNavigationKey(int key) {
 
 } // namespace
 
-bool IsShortcutKey(const QKeyEvent* key) {
-    const Qt::KeyboardModifiers shifts =
-        key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
-    return shifts == Qt::ControlModifier && (key->key() == Qt::Key_V || key->key() == Qt::Key_C ||
-                                             key->key() == Qt::Key_X || key->key() == Qt::Key_Z);
-}
-
-bool DropsTypedKey(const QKeyEvent* key, TNumberEntry entry, const QString& fieldText) {
-    const QString typed = key->text();
-    if (typed.isEmpty() || key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
-        key->key() == Qt::Key_Escape)
-        return false; // no character: cursor keys, Delete, the dialog keys
-    return !AcceptsTypedCharacter(entry, typed.at(0).unicode(), fieldText.toStdString());
-}
-
 void SetTabOrder(std::initializer_list<QWidget*> order) {
     QWidget* previous = nullptr;
     for (QWidget* next : order) {
@@ -313,9 +318,26 @@ void SetTabOrder(std::initializer_list<QWidget*> order) {
 }
 
 void TEditorBase::RefreshRangeHint() {
-    QWidget* focused = focusWidget();
-    if (TWatched* w = Watched(focused))
-        lblRange->setText(w->Hint ? QString::fromStdString(w->Hint()) : QString());
+    ShowHintFor(focusWidget());
+}
+
+void TEditorBase::ShowHintFor(QWidget* focused) {
+    if (focused && ShowOwnHint(focused))
+        return;
+    // A field of its own, or a part of one (the editor of a grid cell); anything else (a choice
+    // list, a check box, a button) has no range.
+    TWatched* w = nullptr;
+    for (QWidget* f = focused; f && f != this && !w; f = f->parentWidget())
+        w = Watched(f);
+    lblRange->setText(w && w->Hint ? QString::fromStdString(w->Hint()) : QString());
+}
+
+void TEditorBase::KeyReleasedIn(QWidget* field) {
+    try {
+        FieldKeyReleased(field);
+    } catch (const std::exception& e) {
+        ShowError(e.what()); // e.g. a field that does not hold a number yet
+    }
 }
 
 bool TEditorBase::eventFilter(QObject* object, QEvent* event) {
@@ -328,26 +350,26 @@ bool TEditorBase::eventFilter(QObject* object, QEvent* event) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (IsNavigationKey(key->key()))
             break;
-        SetModified(true);
         shortcutKey = IsShortcutKey(key);
-        if (!w->Number || (shortcutKey && w->ShortcutPassthrough))
-            break;
-        if (DropsTypedKey(key, w->Entry, field->property("text").toString()))
-            return true;
+        if (auto* edit = qobject_cast<QLineEdit*>(field); edit && w->Number)
+            if (NumberFieldKey(edit, key, w->Entry))
+                return true;
         break;
     }
-    case QEvent::KeyRelease:
-        if (!static_cast<QKeyEvent*>(event)->isAutoRepeat() &&
-            !IsNavigationKey(static_cast<QKeyEvent*>(event)->key())) {
-            try {
-                FieldKeyReleased(field);
-            } catch (const std::exception& e) {
-                ShowError(e.what()); // e.g. a field that does not hold a number yet
-            }
+    case QEvent::ContextMenu:
+        if (auto* edit = qobject_cast<QLineEdit*>(field); edit && w->Number) {
+            ShowNumberFieldMenu(edit, static_cast<QContextMenuEvent*>(event), w->Entry,
+                                [this, field] { KeyReleasedIn(field); });
+            return true;
         }
         break;
+    case QEvent::KeyRelease:
+        if (!static_cast<QKeyEvent*>(event)->isAutoRepeat() &&
+            !IsNavigationKey(static_cast<QKeyEvent*>(event)->key()))
+            KeyReleasedIn(field);
+        break;
     case QEvent::FocusIn:
-        lblRange->setText(w->Hint ? QString::fromStdString(w->Hint()) : QString());
+        ShowHintFor(field);
         break;
     default:
         break;
@@ -360,6 +382,7 @@ bool TEditorBase::event(QEvent* event) {
         if (isVisible()) {
             SetUnitCaptions();
             ShowRecordAndCaption();
+            RefreshRangeHint(); // in the units now set
         }
         return true;
     }

@@ -12,7 +12,7 @@
 //       TfrmGeneral(TAllData& data, QWidget* owner)
 //           : TEditorBase(GeneralValues(), AccessTo(data.General), data, owner) {
 //           // build the fields into Body(), place RangeHint(), then per field:
-//           WatchNumberField(edtAlti, TNumberEntry::SignedDecimal, true);
+//           WatchNumberField(edtAlti, TNumberEntry::SignedDecimal);
 //           SetRangeHint(edtAlti, [this] { return AltitudeHint(); });
 //       }
 //   protected:
@@ -28,6 +28,7 @@
 // Notify themselves.
 
 #include "core/cNumberEntry.h"
+#include "ui/uNumberKeys.h"
 
 #include <QWidget>
 
@@ -117,15 +118,20 @@ protected:
     // A key was released in a watched field (after the field took the key).
     virtual void FieldKeyReleased(QWidget* field) { (void)field; }
 
-    // Key handling of a text field: any key down marks a change; a number field also drops
-    // characters its entry kind refuses, unless a clipboard or undo shortcut is being typed and
-    // the field lets shortcuts through.
+    // Key handling of a text field: a key that changes its text marks a change; a number field
+    // also drops typed characters its entry kind refuses and takes only pastes that leave a
+    // number (uNumberKeys.h).
     void WatchTextField(QWidget* field);
-    void WatchNumberField(QWidget* field, TNumberEntry entry, bool shortcutPassthrough);
+    void WatchNumberField(QWidget* field, TNumberEntry entry);
     // The range hint shown while field has the focus; watched fields without one empty the line.
     void SetRangeHint(QWidget* field, std::function<std::string()> hint);
     // Rewrites the hint line for the focused field (after a change of units, for instance).
     void RefreshRangeHint();
+    // An editor whose own widget (a grid) shows a hint of its own writes it and answers true.
+    virtual bool ShowOwnHint(QWidget* focused) {
+        (void)focused;
+        return false;
+    }
 
     void Notify();
     void UpdateCaption();
@@ -149,7 +155,6 @@ private:
     struct TWatched {
         bool Number = false;
         TNumberEntry Entry = TNumberEntry::Decimal;
-        bool ShortcutPassthrough = false;
         std::function<std::string()> Hint;
     };
     TEditorValues values;
@@ -168,20 +173,19 @@ private:
     bool SaveUnder(const std::string& fileName);
     std::string Folder() const;
     TWatched* Watched(QObject* object);
+    void MarkChangesOf(QWidget* field);
+    void ShowHintFor(QWidget* focused);
+    void KeyReleasedIn(QWidget* field);
 };
 
 // The save prompt: a confirmation with Yes, No and Cancel.
 extern const std::string kSaveChanges; // "Save changes to file?"
 
-// Ctrl with V, C, X or Z and no other shift key: the clipboard and undo shortcuts.
-bool IsShortcutKey(const QKeyEvent* key);
-
-// True when a key typed into a number field of the given entry kind must be dropped; keys that
-// type no character (cursor keys, Delete, Enter, Escape) always pass.
-bool DropsTypedKey(const QKeyEvent* key, TNumberEntry entry, const QString& fieldText);
-
 // The fields in the order Tab visits them.
 void SetTabOrder(std::initializer_list<QWidget*> order);
+
+// The kind of file an open filter looks for: its first description ("General files (*.gen)").
+std::string ExpectedFileKind(const std::string& openFilter);
 
 enum class TSaveAnswer { Yes, No, Cancel };
 TSaveAnswer AskSaveChanges(const std::string& text);

@@ -75,11 +75,11 @@ TfrmGeneral::TfrmGeneral(TAllData& data, QWidget* owner)
 
     for (QLineEdit* text : {edtCountry, edtRegion, edtDescript})
         WatchTextField(text);
-    WatchNumberField(edtLatiDegrees, TNumberEntry::WholeNumber, true);
-    WatchNumberField(edtLatiMinutes, TNumberEntry::WholeNumber, true);
-    WatchNumberField(edtAlti, TNumberEntry::SignedDecimal, true);
+    WatchNumberField(edtLatiDegrees, TNumberEntry::WholeNumber);
+    WatchNumberField(edtLatiMinutes, TNumberEntry::WholeNumber);
+    WatchNumberField(edtAlti, TNumberEntry::SignedDecimal);
     for (QLineEdit* number : {edtTot_Area, edtS_Area, edtDm_of_watappl, edtFixedpercent})
-        WatchNumberField(number, TNumberEntry::Decimal, true);
+        WatchNumberField(number, TNumberEntry::Decimal);
     const std::pair<QLineEdit*, TGeneralField> hinted[] = {
         {edtLatiDegrees, TGeneralField::Degrees},
         {edtLatiMinutes, TGeneralField::Minutes},

@@ -6,6 +6,7 @@
 #include "core/cGuiSettings.h"
 #include "core/cNumberEntry.h"
 #include "core/cNumberFormat.h"
+#include "core/cPastedText.h"
 #include "core/cUserMessages.h"
 #include "data/cAllData.h"
 #include "data/cMeteoCsv.h"
@@ -50,11 +51,6 @@ TEditorValues MeteoValues() {
     v.RefreshMessage = WM_REFRESH_METEO;
     v.ShowAfterSave = false;
     return v;
-}
-
-bool HasLineOrTab(const QString& text) {
-    return text.contains(QLatin1Char('\t')) || text.contains(QLatin1Char('\r')) ||
-           text.contains(QLatin1Char('\n'));
 }
 
 } // namespace
@@ -164,7 +160,7 @@ TfrmMeteo::TfrmMeteo(TAllData& data, QWidget* owner)
     : TEditorBase(MeteoValues(), AccessTo(data.Meteo), data, owner) {
     setObjectName(QStringLiteral("TfrmMeteo"));
     BuildFields();
-    WatchNumberField(edtWHeigth, TNumberEntry::Decimal, false);
+    WatchNumberField(edtWHeigth, TNumberEntry::Decimal);
     SetRangeHint(edtWHeigth, [this] { return WindHeightHint(Units()); });
     resize(860, 560);
     SetUnitCaptions();
@@ -378,10 +374,7 @@ void TfrmMeteo::ShowRecord() {
     SetGridTexts(MeteoGridTexts(m, Units()));
     hdrFooter->SetText(kMeteoPrecipitationColumn,
                        Q(Units().FormatValue(QuantityKind::Depth, m.AnnualPrecipitation())));
-    if (grdMeteo->hasFocus())
-        ShowGridHint();
-    else
-        RefreshRangeHint();
+    RefreshRangeHint();
     UpdateDataValid();
     WindHeightCheck();
     UpdateDataValid();
@@ -398,7 +391,8 @@ void TfrmMeteo::StoreFields(const std::string& fileName) {
 void TfrmMeteo::CellChanged(QTableWidgetItem* item) {
     if (filling || item->column() == 0)
         return;
-    if (HasLineOrTab(item->text())) {
+    SetModified(true);
+    if (IsSpreadPaste(item->text().toStdString())) {
         const int row = item->row();
         const int column = item->column();
         TMeteoGridTexts texts = GridTexts();
@@ -473,6 +467,13 @@ void TfrmMeteo::ValidateMeteo() {
         m.DataValid = WindHeightCheck();
 }
 
+bool TfrmMeteo::ShowOwnHint(QWidget* focused) {
+    if (focused != grdMeteo && !grdMeteo->isAncestorOf(focused))
+        return false;
+    ShowGridHint();
+    return true;
+}
+
 void TfrmMeteo::ShowGridHint() {
     RangeHint()->setText(Q(MeteoRangeHint(focusedColumn, Units())));
 }
@@ -520,19 +521,12 @@ bool TfrmMeteo::GridKeyPress(QObject* watched, QKeyEvent* key) {
     const int code = key->key();
     if (code == Qt::Key_Tab || code == Qt::Key_Backtab)
         return false;
-    SetModified(true);
     shortcutKey = IsShortcutKey(key);
     auto* editor = qobject_cast<QLineEdit*>(watched);
     if (shortcutKey && code == Qt::Key_V) {
-        const QString clip = QGuiApplication::clipboard()->text();
-        if (HasLineOrTab(clip) || !editor) {
-            Paste(clip);
-            if (editor)
-                editor->setText(grdMeteo->currentItem() ? grdMeteo->currentItem()->text()
-                                                        : QString());
-            shortcutKey = false;
-            return true;
-        }
+        Paste(QGuiApplication::clipboard()->text(), editor);
+        shortcutKey = false;
+        return true;
     }
     if (shortcutKey) {
         shortcutKey = false;
@@ -544,10 +538,7 @@ bool TfrmMeteo::GridKeyPress(QObject* watched, QKeyEvent* key) {
         SetCell(grdMeteo->currentRow(), column, "");
         return true;
     }
-    const QString typed = key->text();
-    if (typed.isEmpty() || code == Qt::Key_Return || code == Qt::Key_Enter ||
-        code == Qt::Key_Escape || code == Qt::Key_Delete ||
-        (typed.at(0).unicode() < 0x20 && code != Qt::Key_Backspace))
+    if (!IsTypedCharacter(key))
         return false;
     if (!editor && grdMeteo->currentColumn() < 1)
         return false;
@@ -563,26 +554,39 @@ bool TfrmMeteo::GridKeyPress(QObject* watched, QKeyEvent* key) {
         }
         text = rest.toStdString();
     }
-    const bool accepted = MeteoCellAcceptsCharacter(column, typed.at(0).unicode(), text,
+    const bool accepted = MeteoCellAcceptsCharacter(column, key->text().at(0).unicode(), text,
                                                     static_cast<std::size_t>(cursor));
     grdMeteo->viewport()->update();
     return !accepted;
 }
 
-void TfrmMeteo::Paste(const QString& text) {
+void TfrmMeteo::Paste(const QString& text, QLineEdit* editor) {
     const int row = std::max(grdMeteo->currentRow(), 0);
     const int column = std::max(grdMeteo->currentColumn(), 1);
-    if (grdMeteo->rowCount() == 0)
+    if (grdMeteo->rowCount() == 0 || text.isEmpty())
         return;
-    if (!HasLineOrTab(text)) {
-        SetCell(row, column, text.toStdString()); // a single value goes in as it stands
-        return;
+    if (!IsSpreadPaste(text.toStdString())) {
+        // A single value replaces the cell, or lands at the cursor of the cell being edited.
+        QString value = text.trimmed();
+        if (editor)
+            value = TextAfterPaste(editor, value);
+        if (!MeteoCellAcceptsText(column, value.toStdString())) {
+            ShowError("Invalid value");
+            return;
+        }
+        SetCell(row, column, value.toStdString());
+    } else {
+        TMeteoGridTexts texts = GridTexts();
+        SpreadPastedText(texts, row, column, text.toStdString());
+        SetGridTexts(texts);
+        SetModified(true);
+        StoreFields(RecordFileName());
+        UpdateTotal();
+        UpdateDataValid();
     }
-    TMeteoGridTexts texts = GridTexts();
-    SpreadPastedText(texts, row, column, text.toStdString());
-    SetGridTexts(texts);
-    UpdateTotal();
-    UpdateDataValid();
+    if (editor)
+        editor->setText(grdMeteo->item(row, column) ? grdMeteo->item(row, column)->text()
+                                                    : QString());
 }
 
 void TfrmMeteo::ImportCsv() {

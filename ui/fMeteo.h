@@ -45,6 +45,7 @@ protected:
     void StoreFields(const std::string& fileName) override;
     std::vector<std::string> ClipboardBody() override;
     void FieldKeyReleased(QWidget* field) override;
+    bool ShowOwnHint(QWidget* focused) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -64,7 +65,9 @@ private:
     void LayOut();
     void ShowGridHint();
     bool GridKeyPress(QObject* watched, QKeyEvent* key);
-    void Paste(const QString& text);
+    // Ctrl+V in the grid: a paste with tabs or line ends is spread from the current cell; a
+    // single value goes into the current cell (or the open editor) when it is a number.
+    void Paste(const QString& text, QLineEdit* editor);
     double MaxSunshine(int row) const; // the sunshine limit of grid row 1..n
     friend class TMeteoCellDelegate;
 };

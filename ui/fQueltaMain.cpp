@@ -10,6 +10,7 @@
 #include "ui/platform/pWindowMessages.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -117,12 +118,14 @@ void TfrmQueltaMain::BuildMenus() {
             [this] { ShowEditor(TEditorSlot::CropFactor); });
     connect(actCropPattern, &QAction::triggered, this, &TfrmQueltaMain::CropPatternAction);
     connect(actExit, &QAction::triggered, this, &QWidget::close);
+    // The items stay selectable after a failed check, so choosing one checks again and opens
+    // nothing while data are missing.
     connect(actStrategy, &QAction::triggered, this, [this] {
-        if (runStrategy)
+        if (runStrategy && CheckStrategyAction(*allData, validateMeteo))
             runStrategy(this);
     });
     connect(actReport, &QAction::triggered, this, [this] {
-        if (runReport)
+        if (runReport && CheckReportAction(*allData, validateMeteo))
             runReport(this);
     });
     connect(actSchedule, &QAction::triggered, this, [this] {
@@ -273,8 +276,37 @@ void TfrmQueltaMain::ShowAbout() {
 void TfrmQueltaMain::BringForward() {
     if (windowState() & Qt::WindowMinimized)
         setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    show(); // a second start always ends with the main window in sight
     raise();
     activateWindow();
+}
+
+bool TfrmQueltaMain::EditorsAgreeToClose() {
+    // Every editor with unsaved changes is asked before anything closes, each in sight; one
+    // Cancel, or a save that fails, leaves the program as it was.
+    for (TEditorBase* editor : editors) {
+        if (!editor || !editor->Modified())
+            continue;
+        if (editor->isVisible()) {
+            editor->raise();
+            editor->activateWindow();
+        }
+        if (!editor->CloseQuery())
+            return false;
+    }
+    return true;
+}
+
+void TfrmQueltaMain::closeEvent(QCloseEvent* event) {
+    if (!EditorsAgreeToClose()) {
+        event->ignore();
+        return;
+    }
+    // The windows the main window owns go with it, without asking again.
+    for (QObject* child : children())
+        if (auto* window = qobject_cast<QWidget*>(child); window && window->isWindow())
+            window->hide();
+    QMainWindow::closeEvent(event);
 }
 
 bool TfrmQueltaMain::event(QEvent* event) {

@@ -81,6 +81,8 @@ public:
 protected:
     bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // Exit and the window frame: every editor with unsaved changes is asked first.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     std::unique_ptr<TAllData> allData;
@@ -93,6 +95,7 @@ private:
     void BuildMenus();
     QWidget* BuildStatusPanel();
     void ShowEditor(TEditorSlot slot);
+    bool EditorsAgreeToClose();
     void ReportUpdate();
     void StrategyUpdate();
     void CropPatternAction();

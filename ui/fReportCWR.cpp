@@ -93,7 +93,8 @@ void TfrmReportCWR::ShowWindow() {
     exec();
 }
 
-void TfrmReportCWR::ShowReport(const TReportText& lines) {
+void TfrmReportCWR::ShowReport(const TReportText& lines, const std::string& caption) {
+    setWindowTitle(QString::fromStdString(caption));
     Clear();
     for (const TReportLine& line : lines) {
         if (line.Bold)

@@ -30,8 +30,10 @@ public:
     void SetBold();
     // Shows the window modally; returns when the user has closed it.
     void ShowWindow();
-    // Clear, every line of report with its bold, ShowWindow.
-    void ShowReport(const TReportText& report);
+    // Clear, every line of report with its bold, ShowWindow; the window is titled after the
+    // report it shows.
+    void ShowReport(const TReportText& report,
+                    const std::string& caption = "Report Crop Water Requirements");
     // The "&SaveAs" command.
     void SaveReportAs();
 

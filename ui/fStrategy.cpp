@@ -168,7 +168,8 @@ void TfrmStrategy::ConnectGrid(TStrategyGridView* grid) {
         Display();
     };
     grid->Pasted = [this, grid](int month, int column, const std::string& text) {
-        model->PasteIntoGrid(grid->Page(), month, column, text);
+        if (!model->PasteIntoGrid(grid->Page(), month, column, text))
+            return;
         SetModified(true);
         Display();
     };
@@ -295,7 +296,7 @@ void TfrmStrategy::Report() {
     TReportBuilder report;
     WriteStrategyReport(header, StrategyReportTexts(*model), report);
     if (sources.ReportWindow)
-        sources.ReportWindow->ShowReport(report.Lines());
+        sources.ReportWindow->ShowReport(report.Lines(), "Report Water Management Strategy");
 }
 
 // ---- pages ----

@@ -1,5 +1,8 @@
 #include "ui/fStrategyGrid.h"
 
+#include "core/cPastedText.h"
+#include "ui/fEditorBase.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
@@ -30,11 +33,13 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override {
         if (event->matches(QKeySequence::Paste)) {
-            const QString text = QApplication::clipboard()->text();
-            if (grid->PasteText(row, column, text))
-                return;
-        } else if (!(event->modifiers() & Qt::ControlModifier) && !event->text().isEmpty() &&
-                   event->text().at(0).isPrint()) {
+            // A single value lands where the cursor stands, as in any text field.
+            QString text = QApplication::clipboard()->text();
+            if (!IsSpreadPaste(text.toStdString()))
+                text = TextAfterPaste(this, text.trimmed());
+            grid->PasteText(row, column, text);
+            return;
+        } else if (IsTypedCharacter(event)) {
             if (!AcceptsTypedCharacter(grid->EntryOf(column), event->text().at(0).unicode(),
                                        text().toStdString()))
                 return;
@@ -152,25 +157,16 @@ void TStrategyGridView::SetActiveEditor(QLineEdit* editor, int row, int column) 
     editorColumn = column;
 }
 
-bool TStrategyGridView::PasteText(int row, int column, const QString& text) {
-    if (!text.contains(QLatin1Char('\t')) && !text.contains(QLatin1Char('\r')))
-        return false;
-    if (MonthOfRow(row) == 0)
-        return true;
-    if (Pasted)
+void TStrategyGridView::PasteText(int row, int column, const QString& text) {
+    if (MonthOfRow(row) != 0 && Pasted)
         Pasted(MonthOfRow(row), column, text.toStdString());
-    return true;
 }
 
 void TStrategyGridView::keyPressEvent(QKeyEvent* event) {
-    if (event->matches(QKeySequence::Paste) && currentItem()) {
-        const QString text = QApplication::clipboard()->text();
-        if (PasteText(currentRow(), currentColumn(), text))
-            return;
-        if (MonthOfRow(currentRow()) != 0 && IsEnteredColumn(page, currentColumn()) && Edited) {
-            Edited(MonthOfRow(currentRow()), currentColumn(), text.toStdString());
-            return;
-        }
+    if (event->matches(QKeySequence::Paste)) {
+        if (currentItem())
+            PasteText(currentRow(), currentColumn(), QApplication::clipboard()->text());
+        return;
     }
     QTableWidget::keyPressEvent(event);
 }

@@ -33,9 +33,8 @@ public:
 
     TStrategyPage Page() const { return page; }
     TNumberEntry EntryOf(int column) const;
-    // A paste into a cell: spread when the text holds tabs or line ends, else typed into it.
-    // True when it was spread.
-    bool PasteText(int row, int column, const QString& text);
+    // A paste into a cell of a month row; the model spreads it or takes it as one value.
+    void PasteText(int row, int column, const QString& text);
 
     // The editor of the cell being typed in, so the grid can show it what the model made of it.
     void SetActiveEditor(QLineEdit* editor, int row, int column);

@@ -221,8 +221,8 @@ QWidget* TfrmStrategy::BuildSoilPage() {
     choose(cbxDeliveryPattern, &TStrategyModel::ChooseDeliveryPattern);
     choose(cbxFlowRegime, &TStrategyModel::ChooseFlowRegime);
     choose(cbxFieldApplMethod, &TStrategyModel::ChooseFieldApplMethod);
-    WatchNumberField(edtRaRatio, TNumberEntry::Decimal, true);
-    WatchNumberField(edtConveyRatio, TNumberEntry::Decimal, true);
+    WatchNumberField(edtRaRatio, TNumberEntry::Decimal);
+    WatchNumberField(edtConveyRatio, TNumberEntry::Decimal);
     return page;
 }
 
@@ -235,7 +235,7 @@ QWidget* TfrmStrategy::BuildWaterRequirementPage() {
     lblWRSoil->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     lblDepthCaption = new QLabel;
     edtDepthGW1Jan = NumberField("edtDepthGW1Jan");
-    WatchNumberField(edtDepthGW1Jan, TNumberEntry::Decimal, true);
+    WatchNumberField(edtDepthGW1Jan, TNumberEntry::Decimal);
     auto* fields = new QGridLayout;
     fields->addWidget(new QLabel(QStringLiteral("Field application ratio")), 0, 0);
     fields->addWidget(lblWRRa, 0, 1);

@@ -2,6 +2,7 @@
 
 #include "calc/uStrategyProject.h"
 #include "calc/uStrategyReport.h"
+#include "core/cUserMessages.h"
 #include "data/cAllData.h"
 
 #include "ui/fCropFactor.h"
@@ -13,11 +14,26 @@
 #include "ui/fSchedule.h"
 #include "ui/fSplash.h"
 #include "ui/fStrategy.h"
+#include "ui/platform/pApplication.h"
 #include "ui/platform/pDesktop.h"
 #include "ui/platform/pSingleInstance.h"
 #include "ui/uQueltaPicture.h"
 
 #include <QApplication>
+
+namespace {
+
+// A window that calculates on opening may meet data the engine cannot work with: the user reads
+// the system's message and the window stays closed.
+void RunCalculatingWindow(const char* procedure, const std::function<void()>& run) {
+    try {
+        run();
+    } catch (const std::exception& e) {
+        ShowError(std::string("Error in procedure ") + procedure + ": " + e.what());
+    }
+}
+
+} // namespace
 
 void CreateEditors(TfrmQueltaMain& main) {
     // They live hidden as long as the main window, which owns them.
@@ -29,7 +45,8 @@ void CreateEditors(TfrmQueltaMain& main) {
     // shown modally and destroyed at each use.
     auto* reportWindow = new TfrmReportCWR(main.AllData().GuiSettings, &main);
     main.SetReportWindow([&main, reportWindow](QWidget* owner) {
-        RunReportWindow(main.AllData(), *reportWindow, owner);
+        RunCalculatingWindow("OpenReport",
+                             [&] { RunReportWindow(main.AllData(), *reportWindow, owner); });
     });
     main.SetScheduleWindow([&main, reportWindow](QWidget* owner) {
         RunScheduleWindow(main.AllData(), *reportWindow, owner);
@@ -40,7 +57,8 @@ void CreateEditors(TfrmQueltaMain& main) {
         sources.Project = [&data](int method) { return StrategyProjectOf(data, method); };
         sources.ReportHeader = [&data] { return StrategyReportHeader(data); };
         sources.ReportWindow = reportWindow;
-        RunStrategyWindow(data, std::move(sources), owner);
+        RunCalculatingWindow("OpenStrategy",
+                             [&] { RunStrategyWindow(data, std::move(sources), owner); });
     });
     main.SetEditor(TfrmQueltaMain::TEditorSlot::CropFactor,
                    new TfrmCropFactor(main.AllData(), &main));
@@ -68,7 +86,7 @@ std::unique_ptr<TfrmQueltaMain> OpenMainWindow(TSingleInstance& instance,
 
 int RunQuelta(int argc, char** argv) {
     // Qt's sockets and lock files need the application object, so it comes before the guard.
-    QApplication app(argc, argv);
+    TQueltaApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quelta"));
     QApplication::setWindowIcon(QueltaIcon()); // every window takes it
 

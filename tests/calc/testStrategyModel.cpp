@@ -284,13 +284,16 @@ TEST_F(StrategyModelTest, StoreFieldsAndOpen) {
     EXPECT_EQ(messages.Texts(),
               std::vector<std::string>{
                   "This strategy file belongs to general file OTHER.GEN. Continue?"});
-    EXPECT_EQ(strategy.GeneralFileName, "OTHER.GEN"); // kept, though the window shows defaults
-    EXPECT_EQ(model.GeneralFile(), "SITE.GEN");
+    // Going on shows the strategy as it is, with the general file it names.
+    EXPECT_EQ(strategy.GeneralFileName, "OTHER.GEN");
+    EXPECT_EQ(model.GeneralFile(), "OTHER.GEN");
+    EXPECT_EQ(model.Soil().RaRatio, "0.70");
     messages.Answer(TMessageAnswer::Cancel);
+    messages.Clear();
     ASSERT_TRUE(model.Open(dir.File("b.str")));
     EXPECT_EQ(strategy.GeneralFileName, "");
     ASSERT_TRUE(model.Open(dir.File("a.str")));
-    EXPECT_EQ(messages.Messages().size(), 2u);
+    EXPECT_EQ(messages.Messages().size(), 1u);
     EXPECT_EQ(model.GeneralFile(), "SITE.GEN");
 }
 
@@ -375,11 +378,83 @@ TEST(StrategyReportHeader, SiteTextsAsTheMainWindowShowsThem) {
     EXPECT_EQ(h.PatternFile, "/p/Pattern/Seville.pat");
 }
 
-TEST(StrategyPaste, TabsAndLineEndsSpreadTheParts) {
-    using Rows = std::vector<std::vector<std::string>>;
-    EXPECT_EQ(SpreadPastedText("1.5\t2\r\n3\t4"), (Rows{{"1.5", "2"}, {"3", "4"}}));
-    EXPECT_EQ(SpreadPastedText("-0.2"), (Rows{{"0.2"}}));
-    EXPECT_EQ(SpreadPastedText("a1\t\t3 mm\r"), (Rows{{"1", "", "3"}, {""}}));
+// The same pastes into the first entered cell of every grid a user types in: what lands in the
+// twelve month cells of that column, and whether the user is told "Invalid value".
+TEST_F(StrategyModelTest, EveryPasteIntoEveryEnteredGridLandsOrIsRefusedInOnePiece) {
+    struct TGridCase {
+        TStrategyPage Page;
+        int Column;
+    };
+    const TGridCase grids[] = {{TStrategyPage::DataInput, DataInputColumn::ChangeGWTable},
+                               {TStrategyPage::WaterBalanceStrategy, StrategyColumn::DFUser},
+                               {TStrategyPage::InputETa, InputETaColumn::ETa}};
+    std::string tenThousand;
+    for (int i = 0; i < 10000; ++i)
+        tenThousand += "0.1\n";
+    struct TPasteCase {
+        const char* Name;
+        std::string Text;
+        std::vector<std::string> Column; // months 1.. as shown after the paste
+        bool Invalid;
+    };
+    const std::vector<std::string> twelve(12, "0.5");
+    const TPasteCase pastes[] = {
+        {"LF column", "0.5\n0.5\n0.5\n0.5\n0.5\n0.5\n0.5\n0.5\n0.5\n0.5\n0.5\n0.5\n", twelve,
+         false},
+        {"CRLF block", "0.2\t9\r\n0.3\t9\r\n", {"0.2", "0.3", "", ""}, false},
+        {"CR lines", "0.2\r0.3", {"0.2", "0.3", ""}, false},
+        {"text", "abc", {"", ""}, true},
+        {"text in a block", "0.2\nabc\n", {"0.2", "", ""}, false},
+        {"two points", "1.2.3\n0.4\n", {"", "0.4", ""}, true},
+        {"empty", "", {"", ""}, false},
+        {"10,000 lines", tenThousand, std::vector<std::string>(12, "0.1"), false},
+        {"wider than the grid", "0.7\t1\t2\t3\t4\t5\t6\t7\n", {"0.7", ""}, false},
+    };
+    for (const TGridCase& grid : grids)
+        for (const TPasteCase& paste : pastes) {
+            strategy.Clear();
+            TStrategyModel model(strategy, settings, SmallProject, "SITE.GEN");
+            model.New();
+            messages.Clear();
+            const std::string name = paste.Name + std::string(" into page ") +
+                                     std::to_string(static_cast<int>(grid.Page));
+            ASSERT_NO_THROW(model.PasteIntoGrid(grid.Page, 1, grid.Column, paste.Text)) << name;
+            for (std::size_t m = 0; m < paste.Column.size(); ++m) {
+                std::string shown =
+                    model.GridOf(grid.Page).Cell(static_cast<int>(m) + 1, grid.Column);
+                EXPECT_EQ(shown, paste.Column[m]) << name << ", month " << m + 1;
+            }
+            const std::vector<std::string> invalid = paste.Invalid
+                                                         ? std::vector<std::string>{"Invalid value"}
+                                                         : std::vector<std::string>{};
+            EXPECT_EQ(messages.Texts(), invalid) << name;
+        }
+}
+
+TEST_F(StrategyModelTest, ASingleValueGoesInWholeOrNotAtAll) {
+    TStrategyModel model(strategy, settings, SmallProject, "SITE.GEN");
+    model.New();
+    EXPECT_TRUE(model.PasteIntoGrid(TStrategyPage::InputETa, 3, InputETaColumn::ETa, " 120 "));
+    EXPECT_EQ(model.InputETa().Cell(3, InputETaColumn::ETa), "120");
+    EXPECT_DOUBLE_EQ(strategy.ETaIrrigated.GetMonth(3), 120);
+    // Not a number: the cell keeps its value.
+    EXPECT_FALSE(model.PasteIntoGrid(TStrategyPage::InputETa, 3, InputETaColumn::ETa, "12 mm"));
+    EXPECT_EQ(model.InputETa().Cell(3, InputETaColumn::ETa), "120");
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Invalid value"});
+    // Nothing to paste, or a column nobody types in: nothing happens.
+    EXPECT_FALSE(model.PasteIntoGrid(TStrategyPage::InputETa, 3, InputETaColumn::ETa, ""));
+    EXPECT_FALSE(model.PasteIntoGrid(TStrategyPage::InputETa, 3, InputETaColumn::ETp, "5"));
+    EXPECT_FALSE(model.PasteIntoGrid(TStrategyPage::Comparison, 3, ComparisonColumn::VcDF, "5"));
+    // Typed or pasted into a field, a text that is no number is refused and the field emptied.
+    messages.Clear();
+    model.EditRaRatio("0.7x");
+    model.EditConveyRatio("abc");
+    model.EditDepthGW1Jan("1..2");
+    model.EditUserDF(2, "0.4.");
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>(4, "Invalid value"));
+    EXPECT_EQ(model.Soil().RaRatio, "");
+    EXPECT_EQ(model.WaterRequirement().DepthGW1Jan, "");
+    EXPECT_EQ(model.WaterBalanceStrategy().Cell(2, StrategyColumn::DFUser), "");
 }
 
 TEST_F(StrategyModelTest, PasteFillsEnteredColumnsAndDropsTheRest) {

@@ -71,7 +71,8 @@ TEST(StrategyReport, LinesInOrder) {
     EXPECT_EQ(r[49].Text, "");
     EXPECT_EQ(r[50], (TReportLine{"Conclusions of this strategy", true}));
     EXPECT_EQ(r[51].Text, "DFsustainable - DFaverage = 0.50 - 0.60 = -0.1");
-    EXPECT_EQ(r[52].Text, "Volume of mined groundwater: 0 - 13000 = -13000 (m3/year)");
+    // The groundwater taken beyond the diverted water, as the positive volume it is.
+    EXPECT_EQ(r[52].Text, "Volume of mined groundwater: 13000 - 0 = 13000 (m3/year)");
     EXPECT_EQ(r[54], (TReportLine{"End of report.", true}));
 }
 

@@ -174,9 +174,10 @@ TEST_F(CropPatternEditor, TheCropDialogTakesACropFileAnAreaAndAPlantingDate) {
         dialogs.Answer(dir.File("maize.udc"));
         dialog.ToolBar()->FileOpen1->trigger();
         EXPECT_EQ(dialogs.Asked().back().Folder, dir.Path());
+        // Both kinds together first: the supplied crop library is all ".crp".
         EXPECT_EQ(dialogs.Asked().back().Filter,
-                  "User defined Cropfactor files (*.udc)|*.udc|Pre defined Cropfactor files "
-                  "(*.crp)|*.crp|All files (*.*)|*.*");
+                  "Crop factor files (*.udc *.crp)|*.udc;*.crp|User defined Cropfactor files "
+                  "(*.udc)|*.udc|Pre defined Cropfactor files (*.crp)|*.crp|All files (*.*)|*.*");
         EXPECT_EQ(dialog.windowTitle().toStdString(),
                   "Add crop to pattern [" + dir.File("maize.udc") + "]");
         EXPECT_EQ(Text(dialog.edtCrop), "maize.udc");

@@ -96,13 +96,17 @@ TEST_F(GeneralEditor, NewShowsTheDefaults) {
     EXPECT_EQ(editor.lblTot_Area->text().toStdString(), "Size of gross command area (ha)");
     EXPECT_EQ(editor.lblDm_of_watappl->text().toStdString(),
               "Mean depth of water application (mm)");
-    // Nothing to save yet; the first key in a field marks a change.
+    // Nothing to save yet; a key that types into a field marks a change, a key that changes
+    // nothing (Shift, Ctrl, a cursor key) does not.
     EXPECT_FALSE(editor.ToolBar()->FileSave1->isEnabled());
     EXPECT_FALSE(editor.ToolBar()->FileSaveAs1->isEnabled());
     EXPECT_TRUE(editor.ToolBar()->FileNew1->isEnabled());
     EXPECT_FALSE(editor.ToolBar()->FileExit1->isVisible());
     EXPECT_TRUE(messages.Messages().empty());
-    QTest::keyClick(editor.edtCountry, Qt::Key_Shift);
+    for (Qt::Key key : {Qt::Key_Shift, Qt::Key_Control, Qt::Key_Left, Qt::Key_End})
+        QTest::keyClick(editor.edtCountry, key);
+    EXPECT_FALSE(editor.Modified());
+    QTest::keyClick(editor.edtCountry, Qt::Key_A);
     EXPECT_TRUE(editor.Modified());
     EXPECT_TRUE(editor.ToolBar()->FileSave1->isEnabled());
     EXPECT_TRUE(editor.ToolBar()->FileSaveAs1->isEnabled());

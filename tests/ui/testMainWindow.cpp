@@ -194,12 +194,18 @@ TEST_F(MainWindow, PassedChecksEnableTheActionOnlyWhenItsWindowExists) {
     EXPECT_FALSE(main.actReport->isEnabled()); // there is no report window yet
     int runs = 0;
     main.SetReportWindow([&runs](QWidget*) { ++runs; });
+    main.actReport->trigger();
+    EXPECT_EQ(runs, 1);
     data.General.FileName.clear();
     OpenMenu(main.mnuReports);
     EXPECT_EQ(messages.Texts().size(), 1u);
     EXPECT_TRUE(main.actReport->isEnabled()); // a failed check leaves the item selectable
+    // Chosen all the same, the item checks again, says the same and opens nothing.
     main.actReport->trigger();
     EXPECT_EQ(runs, 1);
+    EXPECT_EQ(messages.Texts(),
+              std::vector<std::string>(
+                  2, "Load a General data file or save a new General data file first"));
 }
 
 TEST_F(MainWindow, SettingsAndAboutOpenModallyAndCloseAgain) {

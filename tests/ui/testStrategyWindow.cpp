@@ -230,24 +230,23 @@ TEST_F(StrategyWindowTest, FieldApplicationMethodProposesRa) {
     EXPECT_EQ(w->lblWRRc->text(), w->edtConveyRatio->text());
 }
 
-TEST_F(StrategyWindowTest, StrategyOfAnotherGeneralFileOpensEmptyWhenConfirmed) {
+TEST_F(StrategyWindowTest, StrategyOfAnotherGeneralFileIsShownOnlyWhenTheUserGoesOn) {
     const std::string name = StrategyFile("OTHER.GEN");
+    const std::string warning = "This strategy file belongs to general file OTHER.GEN. Continue?";
     auto w = OpenWindow();
     TFileDialogScript dialogs;
     dialogs.Answer(name);
     messages.Answer(TMessageAnswer::Ok);
     w->ToolBar()->FileOpen1->trigger();
-    ASSERT_EQ(messages.Texts(),
-              std::vector<std::string>{"This strategy file belongs to general file OTHER.GEN. "
-                                       "Continue?"});
+    ASSERT_EQ(messages.Texts(), std::vector<std::string>{warning});
     EXPECT_EQ(messages.Messages()[0].Kind, TMessageKind::Warning);
     EXPECT_EQ(dialogs.Asked().at(0).Filter,
               "Water Balance Strategy files (*.str)|*.str|All files (*.*)|*.*");
-    EXPECT_EQ(CellText(w->grdDataInput, 4, DataInputColumn::DivertedWater), QString());
-    EXPECT_EQ(w->edtDFsust->text(), QStringLiteral("0.6"));
-    EXPECT_EQ(w->edtGeneralFile->text(), QStringLiteral("SITE.gen"));
+    // Going on shows the strategy as it is, naming the general file it was made for.
+    EXPECT_EQ(CellText(w->grdDataInput, 4, DataInputColumn::DivertedWater),
+              QStringLiteral("64000"));
+    EXPECT_EQ(w->edtGeneralFile->text(), QStringLiteral("OTHER.GEN"));
     EXPECT_EQ(data.Strategy.GeneralFileName, "OTHER.GEN");
-    EXPECT_DOUBLE_EQ(data.Strategy.DivertedWater.GetMonth(4), 64000);
     EXPECT_EQ(w->windowTitle(), QString::fromStdString("Water Management Strategy [" + name + "]"));
     EXPECT_FALSE(w->Modified());
 
@@ -259,6 +258,31 @@ TEST_F(StrategyWindowTest, StrategyOfAnotherGeneralFileOpensEmptyWhenConfirmed) 
     EXPECT_EQ(messages.Texts().size(), 1u);
     EXPECT_EQ(data.Strategy.GeneralFileName, "");
     EXPECT_DOUBLE_EQ(data.Strategy.DivertedWater.GetMonth(4), 0);
+    EXPECT_EQ(CellText(w->grdDataInput, 4, DataInputColumn::DivertedWater), QString());
+}
+
+// The window reads its strategy file again each time it is shown: after the user has switched to
+// another site, the same question comes before another site's data are used.
+TEST_F(StrategyWindowTest, ShowingAStrategyOfAnotherGeneralFileAsksFirst) {
+    const std::string name = StrategyFile("OTHER.GEN");
+    data.Strategy.FileName = name;
+    messages.Answer(TMessageAnswer::Cancel);
+    {
+        auto w = OpenWindow();
+        EXPECT_EQ(messages.Texts(),
+                  std::vector<std::string>{
+                      "This strategy file belongs to general file OTHER.GEN. Continue?"});
+        EXPECT_EQ(data.Strategy.FileName, "");
+        EXPECT_EQ(CellText(w->grdDataInput, 4, DataInputColumn::DivertedWater), QString());
+    }
+    messages.Clear();
+    data.Strategy.FileName = name;
+    messages.Answer(TMessageAnswer::Ok);
+    auto w = OpenWindow();
+    EXPECT_EQ(messages.Texts().size(), 1u);
+    EXPECT_EQ(CellText(w->grdDataInput, 4, DataInputColumn::DivertedWater),
+              QStringLiteral("64000"));
+    EXPECT_FALSE(w->Modified());
 }
 
 TEST_F(StrategyWindowTest, StrategyOfThisProjectIsShownAndSavedAgain) {

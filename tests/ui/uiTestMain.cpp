@@ -1,11 +1,11 @@
-#include <QApplication>
+#include "ui/platform/pApplication.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstdlib>
 
-// The window tests share one offscreen application, as the program has one.
+// The window tests share one offscreen application of the program's own kind.
 namespace {
 // The offscreen platform says so for every window that is raised or grabs the keyboard.
 void QuietPlatformNotes(QtMsgType type, const QMessageLogContext&, const QString& text) {
@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(QuietPlatformNotes);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    TQueltaApplication app(argc, argv); // with the program's net under every handler
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
