@@ -413,11 +413,19 @@ TEST_F(CropPatternEditor, APatternIsOpenedAndSavedWithItsCropFilesBesideIt) {
     DeliverPostedEvents();
     EXPECT_EQ(log.Received, std::vector<int>{WM_REFRESH_MAIN});
 
-    // The Kc fields take digits and one separator, and reach the record when saved.
+    // The Kc fields take digits and one separator, and reach the record as they are typed: a
+    // crop added, edited or deleted shows the pattern again without losing them.
     ReplaceText(editor.edtKcFallow, QStringLiteral("0.3x5."));
     EXPECT_EQ(Text(editor.edtKcFallow), "0.35");
     EXPECT_TRUE(editor.Modified());
-    EXPECT_EQ(data.CropPattern.KcFallow, 0.3);
+    EXPECT_EQ(data.CropPattern.KcFallow, 0.35);
+    ReplaceText(editor.edtKcPermanent, QStringLiteral("0.45"));
+    editor.grdCropPattern->setCurrentCell(0, 0);
+    RunModal<TfrmCropPatternLine>(
+        [&] { editor.ToolBar()->PatternLineEdit->trigger(); },
+        [](TfrmCropPatternLine& dialog) { dialog.ToolBar()->SaveToPattern->trigger(); });
+    EXPECT_EQ(Text(editor.edtKcFallow), "0.35");
+    EXPECT_EQ(Text(editor.edtKcPermanent), "0.45");
     dialogs.Answer(dir.File("copy"));
     editor.ToolBar()->FileSaveAs1->trigger();
     ASSERT_TRUE(FileExists(dir.File("copy.pat")));
@@ -425,7 +433,7 @@ TEST_F(CropPatternEditor, APatternIsOpenedAndSavedWithItsCropFilesBesideIt) {
     TCropPattern read;
     ASSERT_TRUE(read.Load(dir.File("copy.pat")));
     EXPECT_EQ(read.KcFallow, 0.35);
-    EXPECT_EQ(read.KcPermanent, 0.5);
+    EXPECT_EQ(read.KcPermanent, 0.45);
     ASSERT_EQ(read.Count(), 2);
     EXPECT_EQ(read.GetCropLine(2).CropFileName, dir.File("june.udc"));
     EXPECT_EQ(read.GetCropLine(2).PlantingDay, 319);
