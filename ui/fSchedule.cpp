@@ -164,7 +164,7 @@ void TfrmSchedule::AddNumberField(QLineEdit* field, int kind,
                                   std::function<double(const TSchedule&)> get,
                                   std::function<void(TSchedule&, double)> set) {
     numberFields.push_back({field, kind, std::move(get), std::move(set)});
-    WatchNumberField(field, TNumberEntry::Decimal, true);
+    WatchNumberField(field, TNumberEntry::Decimal);
     const std::size_t index = numberFields.size() - 1;
     connect(field, &QLineEdit::editingFinished, this,
             [this, index] { CommitNumber(numberFields[index]); });
@@ -324,7 +324,7 @@ QWidget* TfrmSchedule::BuildIrrigationBox() {
                                 else if (s.Timing == TScheduleTiming::DepletionDepth)
                                     s.TimingDepletion = v;
                             }});
-    WatchNumberField(edtTiming, TNumberEntry::Decimal, true);
+    WatchNumberField(edtTiming, TNumberEntry::Decimal);
     const std::size_t timing = numberFields.size() - 1;
     connect(edtTiming, &QLineEdit::editingFinished, this,
             [this, timing] { CommitNumber(numberFields[timing]); });
