@@ -87,9 +87,48 @@ bool LoadProject(TAllData& data) {
     return true;
 }
 
+// Counts window repaints; with UIBENCH_PROFILE set also how long each kind of
+// widget spends in which events, to see where a slow action goes.
+class TProfilingApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+    bool notify(QObject* receiver, QEvent* event) override {
+        // Window repaints, as the table counts them per action.
+        if (event->type() == QEvent::UpdateRequest)
+            ++paints;
+        if (!profile)
+            return QApplication::notify(receiver, event);
+        // Named before the event: it may delete its receiver.
+        const std::string key =
+            std::string(receiver->metaObject()->className()) + " " + std::to_string(event->type());
+        QElapsedTimer clock;
+        clock.start();
+        const bool result = QApplication::notify(receiver, event);
+        auto& [ms, count] = spent[key];
+        ms += clock.nsecsElapsed() / 1e6;
+        ++count;
+        return result;
+    }
+    void Print() const {
+        std::vector<std::pair<std::pair<double, int>, std::string>> sorted;
+        for (const auto& [key, spentOn] : spent)
+            sorted.push_back({spentOn, key});
+        std::sort(sorted.rbegin(), sorted.rend());
+        for (std::size_t i = 0; i < sorted.size() && i < 25; ++i)
+            std::fprintf(stderr, "%10.1f ms %7d x  %s (event type)\n", sorted[i].first.first,
+                         sorted[i].first.second, sorted[i].second.c_str());
+    }
+    const bool profile = qEnvironmentVariableIsSet("UIBENCH_PROFILE");
+    static inline int paints = 0;
+
+private:
+    std::map<std::string, std::pair<double, int>> spent; // ms, events
+};
+
 struct TResult {
     std::string Name;
     std::vector<double> Ms;
+    std::vector<double> Paints; // window repaints in the action
 };
 
 double Median(std::vector<double> v) {
@@ -109,11 +148,13 @@ public:
         for (int i = 0; i < Repeats(name); ++i) {
             prepare();
             Settle();
+            const int paints = TProfilingApplication::paints;
             QElapsedTimer clock;
             clock.start();
             act();
             Settle();
             r.Ms.push_back(clock.nsecsElapsed() / 1e6);
+            r.Paints.push_back(TProfilingApplication::paints - paints);
         }
     }
 
@@ -157,12 +198,13 @@ public:
     bool Failed() const { return failed; }
 
     void Print() const {
-        std::printf("| action | median ms | worst ms |\n|---|---|---|\n");
+        std::printf("| action | median ms | worst ms | repaints |\n|---|---|---|---|\n");
         for (const TResult& r : results) {
             if (r.Ms.empty())
                 continue;
-            std::printf("| %s | %.1f | %.1f |\n", r.Name.c_str(), Median(r.Ms),
-                        *std::max_element(r.Ms.begin(), r.Ms.end()));
+            std::printf("| %s | %.1f | %.1f | %s |\n", r.Name.c_str(), Median(r.Ms),
+                        *std::max_element(r.Ms.begin(), r.Ms.end()),
+                        r.Paints.empty() ? "" : std::to_string(int(Median(r.Paints))).c_str());
         }
     }
 
@@ -182,7 +224,7 @@ private:
         for (TResult& r : results)
             if (r.Name == name)
                 return r;
-        results.push_back({name, {}});
+        results.push_back({name, {}, {}});
         return results.back();
     }
 };
@@ -369,38 +411,6 @@ void BenchEditors(TBench& bench, TfrmQueltaMain& main) {
         Settle();
     }
 }
-
-// With UIBENCH_PROFILE set: how long each kind of widget spends in which events, to see where a
-// slow action goes.
-class TProfilingApplication : public QApplication {
-public:
-    using QApplication::QApplication;
-    bool notify(QObject* receiver, QEvent* event) override {
-        if (!profile)
-            return QApplication::notify(receiver, event);
-        // Named before the event: it may delete its receiver.
-        const std::string key = std::string(receiver->metaObject()->className()) + " " +
-                                std::to_string(event->type());
-        QElapsedTimer clock;
-        clock.start();
-        const bool result = QApplication::notify(receiver, event);
-        spent[key] += clock.nsecsElapsed() / 1e6;
-        return result;
-    }
-    void Print() const {
-        std::vector<std::pair<double, std::string>> sorted;
-        for (const auto& [key, ms] : spent)
-            sorted.push_back({ms, key});
-        std::sort(sorted.rbegin(), sorted.rend());
-        for (std::size_t i = 0; i < sorted.size() && i < 25; ++i)
-            std::fprintf(stderr, "%10.1f ms  %s (event type)\n", sorted[i].first,
-                         sorted[i].second.c_str());
-    }
-    const bool profile = qEnvironmentVariableIsSet("UIBENCH_PROFILE");
-
-private:
-    std::map<std::string, double> spent;
-};
 
 // The offscreen platform's notes on what it cannot do (raise a window, ...) are not news here.
 void QuietPlatformNotes(QtMsgType type, const QMessageLogContext&, const QString& text) {

@@ -24,6 +24,7 @@
 #include <QMenuBar>
 #include <QRegularExpressionValidator>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QStandardItemModel>
 #include <QTabBar>
 #include <QVBoxLayout>
@@ -407,6 +408,29 @@ void TfrmReportData::DisplayTable() {
     DisplayGroups();
     DisplayInfo();
     grdTable->setUpdatesEnabled(true);
+    LayOutNow();
+}
+
+// Lays the window out at once, scroll bars and all, so a refresh is drawn once, in its final
+// geometry, instead of again when each posted layout request comes in.
+void TfrmReportData::LayOutNow() {
+    grdTable->doItemsLayout();
+    grdTotals->doItemsLayout();
+    // Inner layouts first: their new sizes are what the outer ones arrange.
+    std::vector<std::pair<int, QLayout*>> layouts;
+    for (QWidget* w : findChildren<QWidget*>()) {
+        if (!w->layout())
+            continue;
+        int depth = 0;
+        for (QWidget* p = w; p != this; p = p->parentWidget())
+            ++depth;
+        layouts.push_back({depth, w->layout()});
+    }
+    std::stable_sort(layouts.begin(), layouts.end(),
+                     [](const auto& a, const auto& b) { return a.first > b.first; });
+    for (const auto& [depth, inner] : layouts)
+        inner->activate();
+    layout()->activate();
 }
 
 QString TfrmReportData::MarkerText(int section) const {
@@ -454,9 +478,12 @@ void TfrmReportData::SizeColumns() {
             before += columnWidths[c];
         widen(first, last, needed - before);
     }
-    for (int c = 0; c < t.Columns(); ++c) {
-        grdTable->setColumnWidth(c, columnWidths[c]);
-        grdTotals->setColumnWidth(c, columnWidths[c]);
+    // The grids hear of the widths when they are laid out at the end of the refresh, not once
+    // per column a moment after it is drawn.
+    for (TReportGridView* grid : {grdTable, grdTotals}) {
+        const QSignalBlocker quiet(grid->horizontalHeader());
+        for (int c = 0; c < t.Columns(); ++c)
+            grid->setColumnWidth(c, columnWidths[c]);
     }
     FitTableWidth();
 }

@@ -111,6 +111,7 @@ private:
     void Activate();
     void Display();
     void DisplayTable();
+    void LayOutNow();
     void DisplayHeader();
     void DisplayInfo();
     void DisplayGroups();

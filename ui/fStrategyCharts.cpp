@@ -5,6 +5,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QEvent>
+#include <QGraphicsScene>
 #include <QLineSeries>
 #include <QScatterSeries>
 #include <QValueAxis>
@@ -132,6 +133,8 @@ TStrategyCharts::TStrategyCharts(QWidget* parent) {
     et = {nullptr, MakeLine(kLine, 2), MakePoints(), MakeLine(kMarker, 1, Qt::DashLine),
           MakeLabel()};
     GWTChart->installEventFilter(this);
+    for (QChartView* view : {GWTChart, ETChart})
+        view->scene()->installEventFilter(this);
 }
 
 TStrategyCharts::~TStrategyCharts() {
@@ -176,6 +179,11 @@ void TStrategyCharts::Draw(const TWaterBalanceCharts& charts, double lengthFacto
 }
 
 bool TStrategyCharts::eventFilter(QObject* watched, QEvent* event) {
+    // A chart looks the same in an active window and an inactive one; the activation a scene
+    // passes on to its items when its page is shown or hidden would only draw it once more.
+    if ((event->type() == QEvent::WindowActivate || event->type() == QEvent::WindowDeactivate) &&
+        (watched == GWTChart->scene() || watched == ETChart->scene()))
+        return true;
     if (watched == GWTChart && event->type() == QEvent::Show && waiting) {
         const TDrawing drawing = std::move(*waiting);
         waiting.reset();
