@@ -414,8 +414,6 @@ void TfrmReportData::DisplayTable() {
 // Lays the window out at once, scroll bars and all, so a refresh is drawn once, in its final
 // geometry, instead of again when each posted layout request comes in.
 void TfrmReportData::LayOutNow() {
-    grdTable->doItemsLayout();
-    grdTotals->doItemsLayout();
     // Inner layouts first: their new sizes are what the outer ones arrange.
     std::vector<std::pair<int, QLayout*>> layouts;
     for (QWidget* w : findChildren<QWidget*>()) {
@@ -428,9 +426,15 @@ void TfrmReportData::LayOutNow() {
     }
     std::stable_sort(layouts.begin(), layouts.end(),
                      [](const auto& a, const auto& b) { return a.first > b.first; });
-    for (const auto& [depth, inner] : layouts)
-        inner->activate();
-    layout()->activate();
+    // Twice: the grid's scroll ranges follow its new size, and a scroll bar shown or hidden
+    // changes the sizes again.
+    for (int pass = 0; pass < 2; ++pass) {
+        grdTable->doItemsLayout();
+        grdTotals->doItemsLayout();
+        for (const auto& [depth, inner] : layouts)
+            inner->activate();
+        layout()->activate();
+    }
 }
 
 QString TfrmReportData::MarkerText(int section) const {
