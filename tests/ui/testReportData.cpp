@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTest>
 #include <QToolButton>
@@ -460,4 +461,20 @@ TEST_F(ReportDataTest, TheMonthsWithTooMuchCroppedAreaLineUpInTheMessage) {
             EXPECT_EQ(start, starts.front()) << scale;
         EXPECT_GT(starts.front(), 0);
     }
+}
+
+TEST_F(ReportDataTest, ATableThatFitsTheWindowNeedsNoSidewaysScrollBar) {
+    ThreeCrops();
+    auto w = OpenWindow();
+    // Long tables get a vertical scroll bar; the frame widens for it instead of scrolling sideways.
+    for (const char* period : {"Day", "Week", "Other", "Month"})
+        for (int k = 0; k < kReportTableCount; ++k) {
+            SCOPED_TRACE(std::string(period) + " " + std::to_string(k));
+            ClickTab(*w, static_cast<K>(k));
+            if (w->cbxPeriod->isEnabled())
+                Choose(w->cbxPeriod, QString::fromUtf8(period));
+            QApplication::processEvents();
+            EXPECT_EQ(w->grdTable->horizontalScrollBar()->maximum(), 0);
+            EXPECT_FALSE(w->sbrTable->isVisible());
+        }
 }
