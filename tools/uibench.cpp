@@ -4,6 +4,9 @@
 // posted events delivered), ROUNDS rounds of REPEATS each; the table gives the median and the
 // worst of all of them.
 //   build/tools/uibench [ROUNDS [REPEATS]]
+// With UIBENCH_SAMPLES=FILE every timing is also appended to FILE, so that runs of two builds
+// taken in turn can be put side by side:
+//   build/tools/uibench --compare BEFORE_FILE AFTER_FILE
 
 #include "calc/uCurveNumber.h"
 #include "calc/uStrategyProject.h"
@@ -37,9 +40,12 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
+#include <fstream>
 #include <functional>
 #include <map>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -127,9 +133,18 @@ private:
 
 struct TResult {
     std::string Name;
-    std::vector<double> Ms;
+    std::vector<double> Ms;     // wall-clock time
+    std::vector<double> CpuMs;  // processor time of all the program's threads
     std::vector<double> Paints; // window repaints in the action
 };
+
+// Processor time of the whole program: what a refresh costs when it has the cores to itself,
+// whatever else the machine is doing.
+double CpuMs() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+}
 
 double Median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
@@ -149,11 +164,13 @@ public:
             prepare();
             Settle();
             const int paints = TProfilingApplication::paints;
+            const double cpu = CpuMs();
             QElapsedTimer clock;
             clock.start();
             act();
             Settle();
             r.Ms.push_back(clock.nsecsElapsed() / 1e6);
+            r.CpuMs.push_back(CpuMs() - cpu);
             r.Paints.push_back(TProfilingApplication::paints - paints);
         }
     }
@@ -168,7 +185,7 @@ public:
             prepare();
             Settle();
             QElapsedTimer clock;
-            double ms = -1;
+            double ms = -1, cpu = CpuMs();
             QTimer poll;
             poll.setInterval(0);
             QObject::connect(&poll, &QTimer::timeout, [&] {
@@ -178,9 +195,11 @@ public:
                 poll.stop();
                 Settle();
                 ms = clock.nsecsElapsed() / 1e6;
+                cpu = CpuMs() - cpu;
                 window->close();
             });
             poll.start();
+            cpu = CpuMs();
             clock.start();
             act();
             poll.stop();
@@ -190,6 +209,7 @@ public:
                 return;
             }
             r.Ms.push_back(ms);
+            r.CpuMs.push_back(cpu);
             Settle();
         }
     }
@@ -197,13 +217,24 @@ public:
     int Rounds() const { return rounds; }
     bool Failed() const { return failed; }
 
+    // Appends every timing as a line "action TAB ms TAB CPU ms TAB repaints" (-1: not counted).
+    void AppendSamples(const std::string& file) const {
+        std::ofstream out(file, std::ios::app);
+        for (const TResult& r : results)
+            for (std::size_t i = 0; i < r.Ms.size(); ++i)
+                out << r.Name << '\t' << r.Ms[i] << '\t' << r.CpuMs[i] << '\t'
+                    << (i < r.Paints.size() ? r.Paints[i] : -1) << '\n';
+    }
+
     void Print() const {
-        std::printf("| action | median ms | worst ms | repaints |\n|---|---|---|---|\n");
+        std::printf("| action | median ms | worst ms | CPU median ms | CPU worst ms | repaints |\n"
+                    "|---|---|---|---|---|---|\n");
         for (const TResult& r : results) {
             if (r.Ms.empty())
                 continue;
-            std::printf("| %s | %.1f | %.1f | %s |\n", r.Name.c_str(), Median(r.Ms),
-                        *std::max_element(r.Ms.begin(), r.Ms.end()),
+            std::printf("| %s | %.1f | %.1f | %.1f | %.1f | %s |\n", r.Name.c_str(), Median(r.Ms),
+                        *std::max_element(r.Ms.begin(), r.Ms.end()), Median(r.CpuMs),
+                        *std::max_element(r.CpuMs.begin(), r.CpuMs.end()),
                         r.Paints.empty() ? "" : std::to_string(int(Median(r.Paints))).c_str());
         }
     }
@@ -224,7 +255,7 @@ private:
         for (TResult& r : results)
             if (r.Name == name)
                 return r;
-        results.push_back({name, {}, {}});
+        results.push_back({name, {}, {}, {}});
         return results.back();
     }
 };
@@ -412,6 +443,59 @@ void BenchEditors(TBench& bench, TfrmQueltaMain& main) {
     }
 }
 
+// The samples of a file of UIBENCH_SAMPLES lines, by action in the order first met.
+std::vector<TResult> ReadSamples(const std::string& file) {
+    std::vector<TResult> results;
+    std::ifstream in(file);
+    for (std::string line; std::getline(in, line);) {
+        std::istringstream fields(line);
+        std::string name;
+        double ms = 0, cpu = 0, paints = -1;
+        if (!std::getline(fields, name, '\t') || !(fields >> ms >> cpu >> paints))
+            continue;
+        auto found = std::find_if(results.begin(), results.end(),
+                                  [&](const TResult& r) { return r.Name == name; });
+        if (found == results.end())
+            found = results.insert(results.end(), {name, {}, {}, {}});
+        found->Ms.push_back(ms);
+        found->CpuMs.push_back(cpu);
+        if (paints >= 0)
+            found->Paints.push_back(paints);
+    }
+    return results;
+}
+
+// The table of two sample files: median and worst before and after, wall-clock and processor
+// time, and the repaints.
+int Compare(const std::string& beforeFile, const std::string& afterFile) {
+    const std::vector<TResult> before = ReadSamples(beforeFile);
+    const std::vector<TResult> after = ReadSamples(afterFile);
+    if (before.empty() || after.empty()) {
+        std::fprintf(stderr, "no samples in %s or %s\n", beforeFile.c_str(), afterFile.c_str());
+        return 1;
+    }
+    std::printf("| action | before: median / worst ms | CPU | after: median / worst ms | CPU | "
+                "repaints before / after |\n|---|---|---|---|---|---|\n");
+    for (const TResult& a : after) {
+        const auto b = std::find_if(before.begin(), before.end(),
+                                    [&](const TResult& r) { return r.Name == a.Name; });
+        auto cells = [](const TResult& r) {
+            char text[96];
+            std::snprintf(text, sizeof text, "%.1f / %.1f | %.1f / %.1f", Median(r.Ms),
+                          *std::max_element(r.Ms.begin(), r.Ms.end()), Median(r.CpuMs),
+                          *std::max_element(r.CpuMs.begin(), r.CpuMs.end()));
+            return std::string(text);
+        };
+        auto paints = [](const TResult& r) {
+            return r.Paints.empty() ? std::string("-") : std::to_string(int(Median(r.Paints)));
+        };
+        std::printf("| %s | %s | %s | %s / %s |\n", a.Name.c_str(),
+                    b == before.end() ? "- | -" : cells(*b).c_str(), cells(a).c_str(),
+                    b == before.end() ? "-" : paints(*b).c_str(), paints(a).c_str());
+    }
+    return 0;
+}
+
 // The offscreen platform's notes on what it cannot do (raise a window, ...) are not news here.
 void QuietPlatformNotes(QtMsgType type, const QMessageLogContext&, const QString& text) {
     if (type == QtWarningMsg && (text.startsWith(QStringLiteral("This plugin does not support")) ||
@@ -425,6 +509,8 @@ void QuietPlatformNotes(QtMsgType type, const QMessageLogContext&, const QString
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (argc == 4 && std::string(argv[1]) == "--compare")
+        return Compare(argv[2], argv[3]);
     qInstallMessageHandler(QuietPlatformNotes);
     TProfilingApplication app(argc, argv);
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
@@ -453,6 +539,8 @@ int main(int argc, char** argv) {
     }
     std::printf("%d rounds of %d, offscreen\n\n", rounds, repeats);
     bench.Print();
+    if (const QString samples = qEnvironmentVariable("UIBENCH_SAMPLES"); !samples.isEmpty())
+        bench.AppendSamples(samples.toStdString());
     if (app.profile)
         app.Print();
     return bench.Failed() || editFailed || messages.ErrorCount() > 0 ? 1 : 0;
