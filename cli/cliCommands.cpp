@@ -41,6 +41,7 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
 
     CLI::App app{"Quelta irrigation planning, headless front end", "quelta-cli"};
     app.require_subcommand(1);
+    app.set_version_flag("--version", std::string("quelta-cli ") + QUELTA_VERSION);
 
     std::string showPath;
     auto* show = app.add_subcommand(

@@ -6,6 +6,8 @@
 #include <QPainterPath>
 #include <QPixmap>
 
+#include <algorithm>
+
 void DrawQueltaPicture(QPainter& painter, const QRect& box) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -61,6 +63,17 @@ void DrawQueltaPicture(QPainter& painter, const QRect& box) {
 
 namespace {
 
+QPainterPath DropPath(const QPointF& tip, double r) {
+    QPainterPath drop;
+    drop.moveTo(tip);
+    drop.cubicTo(tip + QPointF(r * 0.25, r * 0.9), tip + QPointF(r * 1.25, r * 1.45),
+                 tip + QPointF(0, r * 2.55));
+    drop.cubicTo(tip + QPointF(-r * 1.25, r * 1.45), tip + QPointF(-r * 0.25, r * 0.9), tip);
+    return drop;
+}
+
+} // namespace
+
 void DrawQueltaIcon(QPainter& painter, double size) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
@@ -83,23 +96,66 @@ void DrawQueltaIcon(QPainter& painter, double size) {
         painter.setPen(Qt::NoPen);
     }
 
-    QPainterPath drop;
-    const QPointF tip(size * 0.5, size * 0.06);
-    const double r = size * 0.24;
-    drop.moveTo(tip);
-    drop.cubicTo(tip + QPointF(r * 0.25, r * 0.9), tip + QPointF(r * 1.25, r * 1.45),
-                 tip + QPointF(0, r * 2.55));
-    drop.cubicTo(tip + QPointF(-r * 1.25, r * 1.45), tip + QPointF(-r * 0.25, r * 0.9), tip);
     QLinearGradient blue(size * 0.3, 0, size * 0.7, size * 0.7);
     blue.setColorAt(0, QColor(70, 150, 230));
     blue.setColorAt(1, QColor(25, 85, 170));
     painter.setBrush(blue);
-    painter.drawPath(drop);
+    painter.drawPath(DropPath(QPointF(size * 0.5, size * 0.06), size * 0.24));
     painter.setBrush(QColor(255, 255, 255, 170));
     painter.drawEllipse(QPointF(size * 0.42, size * 0.42), size * 0.045, size * 0.08);
 }
 
-} // namespace
+void DrawFileKindIcon(QPainter& painter, double size, const QString& label, const QColor& colour) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    // The page, a little narrower than high, with its top right corner folded.
+    const double left = size * 0.14;
+    const double right = size * 0.86;
+    const double top = size * 0.04;
+    const double bottom = size * 0.96;
+    const double fold = size * 0.2;
+    QPainterPath page;
+    page.moveTo(left, top);
+    page.lineTo(right - fold, top);
+    page.lineTo(right, top + fold);
+    page.lineTo(right, bottom);
+    page.lineTo(left, bottom);
+    page.closeSubpath();
+    painter.setPen(QPen(QColor(120, 120, 120), std::max(1.0, size / 48)));
+    painter.setBrush(QColor(252, 252, 252));
+    painter.drawPath(page);
+    QPainterPath corner;
+    corner.moveTo(right - fold, top);
+    corner.lineTo(right - fold, top + fold);
+    corner.lineTo(right, top + fold);
+    corner.closeSubpath();
+    painter.setBrush(QColor(215, 215, 215));
+    painter.drawPath(corner);
+
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(40, 110, 200));
+    painter.drawPath(DropPath(QPointF(size * 0.4, size * 0.12), size * 0.1));
+
+    // The kind's band with its extension; below 32 pixels the text would be a smudge.
+    const QRectF band(left, size * 0.56, right - left, size * 0.26);
+    painter.setBrush(colour);
+    painter.drawRect(band);
+    if (size >= 32) {
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setBold(true);
+        font.setPixelSize(static_cast<int>(band.height() * 0.72));
+        QPainterPath text;
+        text.addText(0, 0, font, label);
+        const QRectF bounds = text.boundingRect();
+        const double scale = std::min(1.0, band.width() * 0.9 / bounds.width());
+        painter.translate(band.center());
+        painter.scale(scale, scale);
+        painter.translate(-bounds.center());
+        painter.setBrush(Qt::white);
+        painter.drawPath(text); // as a path, so the SVG needs no font
+    }
+    painter.restore();
+}
 
 QIcon QueltaIcon() {
     QIcon icon;

@@ -17,9 +17,12 @@
 #include "ui/platform/pApplication.h"
 #include "ui/platform/pDesktop.h"
 #include "ui/platform/pSingleInstance.h"
+#include "ui/uCommandLine.h"
 #include "ui/uQueltaPicture.h"
 
 #include <QApplication>
+
+#include <iostream>
 
 namespace {
 
@@ -85,8 +88,28 @@ std::unique_ptr<TfrmQueltaMain> OpenMainWindow(TSingleInstance& instance,
 }
 
 int RunQuelta(int argc, char** argv) {
+    // --help and --version need no display, so they are answered before Qt starts.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const TCommandLine early = ParseCommandLine(arguments);
+    if (early.Action == TCommandLine::TAction::Help) {
+        std::cout << CommandLineHelp();
+        return 0;
+    }
+    if (early.Action == TCommandLine::TAction::Version) {
+        std::cout << CommandLineVersion();
+        return 0;
+    }
+
     // Qt's sockets and lock files need the application object, so it comes before the guard.
     TQueltaApplication app(argc, argv);
+    // Qt has taken its own options (-platform, -style, ...) off the line by now.
+    const TCommandLine line = ParseCommandLine(QApplication::arguments().mid(1));
+    if (line.Action == TCommandLine::TAction::UsageError) {
+        std::cerr << line.Error;
+        return 2;
+    }
     QApplication::setApplicationName(QStringLiteral("Quelta"));
     QApplication::setWindowIcon(QueltaIcon()); // every window takes it
 

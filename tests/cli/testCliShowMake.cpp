@@ -72,7 +72,21 @@ TEST(CliShowMake, UsageErrors) {
     EXPECT_EQ(Cli({"show"}).code, 2);
     EXPECT_EQ(Cli({"frobnicate"}).code, 2);
     EXPECT_EQ(Cli({"show", "file.xyz"}).code, 2);
-    EXPECT_EQ(Cli({"--help"}).code, 0);
+}
+
+// --help and --version in the usual form: on stdout, exit 0, whatever else is missing.
+TEST(CliShowMake, HelpAndVersion) {
+    const TRun help = Cli({"--help"});
+    EXPECT_EQ(help.code, 0);
+    EXPECT_NE(help.out.find("Usage: quelta-cli"), std::string::npos) << help.out;
+    for (const char* command : {"show", "make", "et0", "report", "strategy", "schedule"})
+        EXPECT_NE(help.out.find(command), std::string::npos) << command;
+    EXPECT_NE(help.out.find("--version"), std::string::npos);
+    const TRun version = Cli({"--version"});
+    EXPECT_EQ(version.code, 0);
+    EXPECT_EQ(version.out, std::string("quelta-cli ") + QUELTA_VERSION + "\n");
+    EXPECT_TRUE(version.err.empty());
+    EXPECT_EQ(Cli({"report", "--help"}).code, 0);
 }
 
 TEST(CliShowMake, StrategyFileRoundTrips) {
