@@ -72,10 +72,18 @@ TGuiSettings& TEditorBase::Units() const {
 }
 
 void TEditorBase::ShowEditor() {
+    PrepareToShow();
+    OnShowEditor();
+    Present();
+}
+
+void TEditorBase::PrepareToShow() {
     if (minimumSize().isNull())
         setMinimumSize(minimumSizeHint()); // the size the fields were designed for
     SetUnitCaptions();
-    OnShowEditor();
+}
+
+void TEditorBase::Present() {
     setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();
@@ -125,12 +133,29 @@ void TEditorBase::Open() {
     const std::string name = toolBar->OpenDialog(Folder(), values.OpenFilter);
     if (name.empty() || !FileExists(name))
         return;
+    LoadFile(name);
+}
+
+bool TEditorBase::OpenFile(const std::string& fileName) {
+    // The user asked for this very file, so after a Yes it is opened all the same.
+    if (AskToSave(kSaveChanges) == TAskResult::Stop)
+        return false;
+    if (!isVisible())
+        PrepareToShow();
+    if (!LoadFile(fileName))
+        return false;
+    Present();
+    return true;
+}
+
+bool TEditorBase::LoadFile(const std::string& name) {
     const TReadErrorContext context(name, ExpectedFileKind(values.OpenFilter));
     if (!record.Load(name))
-        return;
+        return false;
     ShowOpenedRecord();
     Notify();
     SetModified(false);
+    return true;
 }
 
 bool TEditorBase::Save() {

@@ -85,6 +85,10 @@ public:
 
     void New();
     void Open();
+    // Opens a file named from outside the window (the command line, a second start, the recent
+    // files): after the usual save question, whose Yes saves and then opens the file asked for,
+    // the file is read and the window shown on it. False when cancelled or not read.
+    bool OpenFile(const std::string& fileName);
     // Save and SaveAs return false when nothing was saved (refused, cancelled or failed).
     bool Save();
     bool SaveAs();
@@ -170,6 +174,9 @@ private:
 
     enum class TAskResult { Go, Saved, Stop };
     TAskResult AskToSave(const std::string& text);
+    bool LoadFile(const std::string& fileName);
+    void PrepareToShow();
+    void Present();
     bool SaveUnder(const std::string& fileName);
     std::string Folder() const;
     TWatched* Watched(QObject* object);

@@ -244,8 +244,12 @@ void TfrmQueltaMain::ShowEditor(TEditorSlot slot) {
         editor->ShowEditor();
 }
 
+bool TfrmQueltaMain::CropPatternAllowed() {
+    return CheckCropPatternAction(*allData, validateMeteo);
+}
+
 void TfrmQueltaMain::CropPatternAction() {
-    if (CheckCropPatternAction(*allData, validateMeteo))
+    if (CropPatternAllowed())
         ShowEditor(TEditorSlot::CropPattern);
 }
 

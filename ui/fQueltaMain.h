@@ -37,6 +37,10 @@ public:
     void SetScheduleWindow(std::function<void(QWidget* owner)> run);
     // The meteo editor's full range check replaces the check on the record.
     void SetMeteoValidation(TValidateMeteo validate);
+    // For files opened from outside the windows: the editor of a slot (null until set), and the
+    // checks that precede the cropping pattern editor (they tell the user what is missing).
+    TEditorBase* Editor(TEditorSlot slot) const { return editors[static_cast<int>(slot)]; }
+    bool CropPatternAllowed();
 
     // The four refreshes of the status panel, as on WM_REFRESH_MAIN.
     void RefreshDataStatus();

@@ -18,9 +18,12 @@
 #include "ui/platform/pDesktop.h"
 #include "ui/platform/pSingleInstance.h"
 #include "ui/uCommandLine.h"
+#include "ui/uOpenFiles.h"
 #include "ui/uQueltaPicture.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QTimer>
 
 #include <iostream>
 
@@ -69,8 +72,15 @@ void CreateEditors(TfrmQueltaMain& main) {
                    new TfrmCropPattern(main.AllData(), &main));
 }
 
+TFileOpener* OpenFilesOfLaterStarts(TSingleInstance& instance, TfrmQueltaMain& main) {
+    auto* opener = new TFileOpener(main);
+    QObject::connect(&instance, &TSingleInstance::FilesReceived, opener, &TFileOpener::Open);
+    return opener;
+}
+
 std::unique_ptr<TfrmQueltaMain> OpenMainWindow(TSingleInstance& instance,
-                                               TfrmQueltaMain::TSettingsOpener openSettings) {
+                                               TfrmQueltaMain::TSettingsOpener openSettings,
+                                               const QStringList& files) {
     InstallDesktopServices();
     auto* splash = new TfrmSplash;
     splash->show();
@@ -83,7 +93,10 @@ std::unique_ptr<TfrmQueltaMain> OpenMainWindow(TSingleInstance& instance,
     instance.ReleaseLock();
     QObject::connect(&instance, &TSingleInstance::RaiseRequested, main.get(),
                      &TfrmQueltaMain::BringForward);
+    TFileOpener* opener = OpenFilesOfLaterStarts(instance, *main);
     main->showMaximized();
+    if (!files.isEmpty())
+        QTimer::singleShot(0, opener, [opener, files] { opener->Open(files); });
     return main;
 }
 
@@ -113,10 +126,14 @@ int RunQuelta(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Quelta"));
     QApplication::setWindowIcon(QueltaIcon()); // every window takes it
 
+    // The running instance has another working folder: it gets full names.
+    QStringList files;
+    for (const QString& file : line.Files)
+        files << QFileInfo(file).absoluteFilePath();
     TSingleInstance instance(QStringLiteral("Quelta module"));
-    if (instance.Start() != TSingleInstance::TStart::First)
-        return 0; // another start is still busy, or the running instance came forward
+    if (instance.Start(files) != TSingleInstance::TStart::First)
+        return 0; // another start is still busy, or the running instance took the files
 
-    const auto main = OpenMainWindow(instance, OpenProgramSettings);
+    const auto main = OpenMainWindow(instance, OpenProgramSettings, files);
     return app.exec();
 }

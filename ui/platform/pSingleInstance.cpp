@@ -1,5 +1,6 @@
 #include "ui/platform/pSingleInstance.h"
 
+#include <QDataStream>
 #include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -14,7 +15,31 @@ QString UserName() {
     return user;
 }
 
+constexpr quint32 kHandOverMagic = 0x51554c31; // "QUL1"
+// More than any list of file names a desktop hands over; a larger message is not ours.
+constexpr qint64 kHandOverLimit = 16 * 1024 * 1024;
+
 } // namespace
+
+QByteArray HandOverMessage(const QStringList& files) {
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setVersion(QDataStream::Qt_6_0);
+    out << kHandOverMagic << files;
+    return bytes;
+}
+
+bool ReadHandOverMessage(const QByteArray& bytes, QStringList& files) {
+    QDataStream in(bytes);
+    in.setVersion(QDataStream::Qt_6_0);
+    quint32 magic = 0;
+    QStringList read;
+    in >> magic >> read;
+    if (in.status() != QDataStream::Ok || magic != kHandOverMagic || !in.atEnd())
+        return false;
+    files = read;
+    return true;
+}
 
 TSingleInstance::TSingleInstance(const QString& name, int wait, QObject* parent)
     : QObject(parent), waitMilliseconds(wait) {
@@ -28,7 +53,7 @@ TSingleInstance::~TSingleInstance() {
     ReleaseLock();
 }
 
-TSingleInstance::TStart TSingleInstance::Start() {
+TSingleInstance::TStart TSingleInstance::Start(const QStringList& files) {
     lock = std::make_unique<QLockFile>(lockPath);
     // Only a lock whose process has died counts as stale, however slow a start is.
     lock->setStaleLockTime(0);
@@ -36,7 +61,7 @@ TSingleInstance::TStart TSingleInstance::Start() {
         lock.reset();
         return TStart::TimedOut;
     }
-    if (AskRunningInstance()) {
+    if (AskRunningInstance(files)) {
         ReleaseLock();
         return TStart::Forwarded;
     }
@@ -50,15 +75,17 @@ void TSingleInstance::ReleaseLock() {
     lock.reset();
 }
 
-bool TSingleInstance::AskRunningInstance() {
+bool TSingleInstance::AskRunningInstance(const QStringList& files) {
     QLocalSocket socket;
     socket.connectToServer(serverName);
     if (!socket.waitForConnected(1000))
         return false;
-    // The connection itself is the request; the byte only keeps the exchange explicit.
-    socket.write("r", 1);
-    socket.waitForBytesWritten(1000);
+    // The message ends where the connection ends.
+    socket.write(HandOverMessage(files));
+    socket.waitForBytesWritten(5000);
     socket.disconnectFromServer();
+    if (socket.state() != QLocalSocket::UnconnectedState)
+        socket.waitForDisconnected(5000);
     return true;
 }
 
@@ -70,9 +97,23 @@ void TSingleInstance::Listen() {
     server->listen(serverName);
     connect(server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* socket = server->nextPendingConnection()) {
-            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            socket->disconnectFromServer();
-            emit RaiseRequested();
+            auto* received = new QByteArray;
+            connect(socket, &QLocalSocket::readyRead, socket, [socket, received] {
+                received->append(socket->readAll());
+                if (received->size() > kHandOverLimit)
+                    socket->abort();
+            });
+            connect(socket, &QLocalSocket::disconnected, this, [this, socket, received] {
+                received->append(socket->readAll());
+                QStringList files;
+                const bool read = ReadHandOverMessage(*received, files);
+                delete received;
+                socket->deleteLater();
+                if (read && !files.isEmpty())
+                    emit FilesReceived(files);
+                // Any connection asks the window forward, as a start of an older version did.
+                emit RaiseRequested();
+            });
         }
     });
 }

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -9,8 +10,9 @@ class QLocalServer;
 class QLockFile;
 
 // One running program per user. A start takes a lock file, waiting while another start is still
-// between taking it and releasing it; then either asks the instance that already runs to bring
-// its main window forward (through a local socket), or becomes that instance itself.
+// between taking it and releasing it; then either hands its files to the instance that already
+// runs and asks it to bring its main window forward (through a local socket only this user may
+// open), or becomes that instance itself.
 class TSingleInstance : public QObject {
     Q_OBJECT
 public:
@@ -21,11 +23,14 @@ public:
                              QObject* parent = nullptr);
     ~TSingleInstance() override;
 
-    TStart Start();
+    // files: absolute names, handed to the running instance when there is one.
+    TStart Start(const QStringList& files = {});
     // Lets the next start go on; the first instance keeps listening for raise requests.
     void ReleaseLock();
 
 signals:
+    // A second start's files (none when it had none), then its request to come forward.
+    void FilesReceived(const QStringList& files);
     void RaiseRequested();
 
 private:
@@ -35,6 +40,11 @@ private:
     std::unique_ptr<QLockFile> lock;
     QLocalServer* server = nullptr;
 
-    bool AskRunningInstance();
+    bool AskRunningInstance(const QStringList& files);
     void Listen();
 };
+
+// The bytes a second start sends, and their reading: false for bytes that are not such a message
+// (a message from an older or foreign program is ignored).
+QByteArray HandOverMessage(const QStringList& files);
+bool ReadHandOverMessage(const QByteArray& bytes, QStringList& files);
