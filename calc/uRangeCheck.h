@@ -8,12 +8,15 @@ class TCropPattern;
 class TGeneral;
 class TGuiSettings;
 class TMeteo;
+class TSchedule;
+class TSoil;
 class TStrategy;
 
 // Every value of a record that breaks the range rules of its editor, named as the user sees it
 // there, so that a save warning, the report's message and `quelta-cli check` can say which value
 // is wrong and what would be accepted. The rules themselves live with each editor's rules
-// (uGeneralRanges, uMeteoRanges, uCropFactorRules); this only lists what they refuse.
+// (uGeneralRanges, uMeteoRanges, uCropFactorRules,
+// uScheduleRules); this only lists what they refuse.
 
 struct TOutOfRange {
     std::string Field;  // the editor's caption without its unit: "Size of irrigable area", "Tmin"
@@ -42,6 +45,12 @@ std::vector<TOutOfRange> OutOfRangePattern(const TCropPattern& pattern, const TG
 // The values the strategy window refuses: negative diverted water or evapotranspiration, and a
 // depleted fraction outside 0..1. Monthly, labelled by month.
 std::vector<TOutOfRange> OutOfRangeStrategy(const TStrategy& strategy, const TGuiSettings& units);
+
+// The schedule window's rules: the soil's values, then p, Ky (a stage's Ky labelled by its stage),
+// and the timing and application values of the options chosen. Depths in the units now set.
+std::vector<TOutOfRange> OutOfRangeSchedule(const TSchedule& schedule, const TGuiSettings& units);
+// A soil of the library: the soil part of the schedule rules.
+std::vector<TOutOfRange> OutOfRangeSoil(const TSoil& soil, const TGuiSettings& units);
 
 // "Tmin, Jan (1): -60.0 (Range: ...)", the line a message or the CLI shows.
 std::string OutOfRangeText(const TOutOfRange& fault);

@@ -1,59 +1,11 @@
 #include "calc/uSchedule.h"
 
+#include "calc/uScheduleRules.h"
 #include "data/cSchedule.h"
 
 #include <algorithm>
 
 namespace {
-
-bool Within(double value, double low, double high) {
-    return value >= low && value <= high; // false for NaN
-}
-
-std::string SoilError(const TSoil& soil) {
-    if (soil.AvailableWaterGiven) {
-        if (!(soil.AvailableWater > 0 && soil.AvailableWater <= 1000))
-            return "The total available water must lie above 0 and at most 1000 mm per metre "
-                   "of soil.";
-    } else {
-        if (!Within(soil.FieldCapacity, 0, 1) || !Within(soil.WiltingPoint, 0, 1))
-            return "Field capacity and wilting point are shares of the soil volume (m3/m3) "
-                   "between 0 and 1.";
-        if (!(soil.FieldCapacity > soil.WiltingPoint))
-            return "The field capacity must be larger than the wilting point.";
-    }
-    if (!(soil.InfiltrationRate > 0 && soil.InfiltrationRate <= 10000))
-        return "The infiltration rate of the soil must lie above 0 and at most 10000 mm/day.";
-    if (!Within(soil.InitialDepletion, 0, 100))
-        return "The initial depletion must lie between 0 and 100 % of the total available water.";
-    return {};
-}
-
-std::string TimingError(const TSchedule& s) {
-    switch (s.Timing) {
-    case TScheduleTiming::PercentOfRAW:
-        if (!Within(s.TimingPercentOfRAW, 1, 1000))
-            return "Irrigation must start at a depletion between 1 and 1000 % of the readily "
-                   "available water.";
-        break;
-    case TScheduleTiming::FixedInterval:
-        if (!Within(s.TimingInterval, 1, 365))
-            return "The interval between irrigations must lie between 1 and 365 days.";
-        break;
-    case TScheduleTiming::DepletionDepth:
-        if (!(s.TimingDepletion > 0 && s.TimingDepletion <= 10000))
-            return "The depletion that starts an irrigation must lie above 0 and at most 10000 mm.";
-        break;
-    case TScheduleTiming::Never:
-        break;
-    }
-    if (s.Application == TScheduleApplication::FixedDepth &&
-        !(s.ApplicationDepth > 0 && s.ApplicationDepth <= 1000))
-        return "The net depth of an irrigation must lie above 0 and at most 1000 mm.";
-    if (s.Application == TScheduleApplication::RefillLessRoom && !Within(s.RoomForRain, 0, 1000))
-        return "The room left for rain must lie between 0 and 1000 mm.";
-    return {};
-}
 
 // The day as it ends with a given net irrigation.
 struct TDayBalance {
@@ -136,18 +88,8 @@ void Summarise(const TSchedule& s, TScheduleResult& result) {
 } // namespace
 
 std::string ScheduleValueError(const TSchedule& s) {
-    if (std::string soil = SoilError(s.Soil); !soil.empty())
-        return soil;
-    if (!Within(s.DepletionFraction, 0.1, 0.8))
-        return "The depletion fraction p must lie between 0.1 and 0.8.";
-    if (!Within(s.KySeason, 0, 2) || !std::all_of(s.KyStage.begin(), s.KyStage.end(),
-                                                  [](double ky) { return Within(ky, 0, 2); }))
-        return "The yield response factors Ky must lie between 0 and 2.";
-    if (std::string timing = TimingError(s); !timing.empty())
-        return timing;
-    if (!Within(s.Efficiency, 1, 100))
-        return "The field application efficiency must lie between 1 and 100 %.";
-    return {};
+    const std::vector<TScheduleFault> faults = ScheduleFaults(s);
+    return faults.empty() ? std::string() : faults.front().Message;
 }
 
 double AdjustedDepletionFraction(double pTable, double etc) {

@@ -14,9 +14,6 @@ namespace {
 
 namespace Q = QuantityKind;
 
-const std::vector<std::string> kStageNames = {"initial", "development", "mid-season",
-                                              "late season"};
-
 TReportCell Number(const TGuiSettings& s, int kind, double value) {
     return {s.FormatValue(kind, value), value};
 }
@@ -98,11 +95,18 @@ std::string KyText(const TSchedule& schedule) {
     std::string text = FormatFixed(schedule.KySeason, 2) + " for the season";
     for (int stage = 0; stage < 4; ++stage)
         if (schedule.KyStage[stage] > 0)
-            text += ", " + FormatFixed(schedule.KyStage[stage], 2) + " " + kStageNames[stage];
+            text +=
+                ", " + FormatFixed(schedule.KyStage[stage], 2) + " " + ScheduleStageName(stage + 1);
     return text;
 }
 
 } // namespace
+
+const std::string& ScheduleStageName(int stage) {
+    static const std::vector<std::string> names = {"initial", "development", "mid-season",
+                                                   "late season"};
+    return names[std::clamp(stage, 1, 4) - 1];
+}
 
 const std::vector<std::string>& TimingChoices() {
     static const std::vector<std::string> choices = {
@@ -206,7 +210,7 @@ std::vector<TInfoLine> ScheduleSummary(const TScheduleResult& result, const TGui
                          "%"));
     for (int stage = 0; stage < 4; ++stage) {
         const auto& reduction = season.Stages[stage].Reduction;
-        lines.push_back(Info("  of the " + kStageNames[stage] + " stage",
+        lines.push_back(Info("  of the " + ScheduleStageName(stage + 1) + " stage",
                              reduction ? Percent(*reduction) : TReportCell{kNoNumber, std::nullopt},
                              "%"));
     }

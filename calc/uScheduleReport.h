@@ -18,6 +18,8 @@ class TSchedule;
 // The texts of the choice lists, in the order of the options.
 const std::vector<std::string>& TimingChoices();
 const std::vector<std::string>& ApplicationChoices();
+// "initial", "development", "mid-season" or "late season" for stage 1..4.
+const std::string& ScheduleStageName(int stage);
 // The chosen option with its value: "When the depletion reaches 100 % of RAW".
 std::string TimingText(const TSchedule& schedule, const TGuiSettings& settings);
 std::string ApplicationText(const TSchedule& schedule, const TGuiSettings& settings);

@@ -9,6 +9,8 @@
 #include "data/cCropPattern.h"
 #include "data/cGeneral.h"
 #include "data/cMeteo.h"
+#include "data/cSchedule.h"
+#include "data/cSoil.h"
 #include "data/cStrategy.h"
 
 #include <CLI/CLI.hpp>
@@ -114,6 +116,14 @@ std::optional<TCheckFile> CheckerOf(const std::string& path) {
         return Checker<TStrategy>([](const TStrategy& s, const TCheckContext& c, TFileResult& r) {
             r.Faults = OutOfRangeStrategy(s, c.Units);
         });
+    if (ext == ".sch")
+        return Checker<TSchedule>([](const TSchedule& s, const TCheckContext& c, TFileResult& r) {
+            r.Faults = OutOfRangeSchedule(s, c.Units);
+        });
+    if (ext == ".soi")
+        return Checker<TSoil>([](const TSoil& soil, const TCheckContext& c, TFileResult& r) {
+            r.Faults = OutOfRangeSoil(soil, c.Units);
+        });
     return std::nullopt;
 }
 
@@ -153,7 +163,8 @@ void WriteJson(const std::vector<TFileResult>& results, std::ostream& out) {
 CLI::App* AddCheckCommand(CLI::App& app, TCheckOptions& o) {
     auto* check = app.add_subcommand(
         "check", "Name every value of the data files that the editors' range rules refuse");
-    check->add_option("FILE", o.Files, "data files (.gen .mtf .udc .crp .pat .str)")->required();
+    check->add_option("FILE", o.Files, "data files (.gen .mtf .udc .crp .pat .str .sch .soi)")
+        ->required();
     check->add_option("--format", o.Format, "output format")
         ->check(CLI::IsMember({"text", "json"}));
     check->add_option("--units", o.Units, "units the values and ranges are written in")
@@ -167,7 +178,7 @@ int RunCheck(const TCheckOptions& o, std::ostream& out, std::ostream& err) {
         std::optional<TCheckFile> checker = CheckerOf(path);
         if (!checker) {
             err << "Unknown kind of data file: " << path
-                << " (known: .gen .mtf .udc .crp .pat .str)\n";
+                << " (known: .gen .mtf .udc .crp .pat .str .sch .soi)\n";
             return kExitUsage;
         }
         checkers.push_back(*checker);

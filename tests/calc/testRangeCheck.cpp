@@ -4,11 +4,14 @@
 #include "calc/uMeteoRanges.h"
 #include "core/cGuiSettings.h"
 #include "data/cAllData.h"
+#include "data/cSchedule.h"
 #include "support/TestProject.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
+#include <limits>
 
 namespace {
 
@@ -228,4 +231,96 @@ TEST(RangeCheck, StrategyValuesTheWindowRefuses) {
               (std::vector<std::string>{
                   "Depleted fraction, Apr (4): 1.20 (Range: 0 <= Depleted fraction <= 1)",
                   "ETa, gross, Jul (7): -3.0 (Range: 0 <= ETa, gross)"}));
+}
+
+// Every value the schedule window's rules refuse, named as the window captions the field, in its
+// order: the soil, p, Ky (a stage's by its stage), then the value of the timing and application
+// options chosen (the others are not the user's to keep in range), then the efficiency.
+TEST(RangeCheck, ScheduleAndSoilValuesTheScheduleWindowRefuses) {
+    struct TCase {
+        const char* what;
+        bool imperial;
+        std::function<void(TSchedule&)> change;
+        std::vector<std::string> expected;
+    };
+    const TCase cases[] = {
+        {"a valid schedule", false, [](TSchedule&) {}, {}},
+        {"every field at once",
+         false,
+         [](TSchedule& s) {
+             s.Soil.FieldCapacity = 1.2;
+             s.Soil.WiltingPoint = -0.1;
+             s.Soil.InfiltrationRate = 0;
+             s.Soil.InitialDepletion = 120;
+             s.DepletionFraction = 0.9;
+             s.KySeason = 2.5;
+             s.KyStage = {0.4, 0.4, 3, -1};
+             s.Timing = TScheduleTiming::FixedInterval;
+             s.TimingInterval = 400;
+             s.TimingPercentOfRAW = -5; // not the option chosen
+             s.Application = TScheduleApplication::FixedDepth;
+             s.ApplicationDepth = 0;
+             s.RoomForRain = -1; // not the option chosen
+             s.Efficiency = 0.5;
+         },
+         {"Field capacity: 1.2 (Range: 0 <= Field capacity <= 1 m3/m3 and Field capacity > "
+          "Wilting point)",
+          "Wilting point: -0.1 (Range: 0 <= Wilting point <= 1 m3/m3 and Wilting point < Field "
+          "capacity)",
+          "Rain infiltration: 0.0 (Range: 0 < Rain infiltration <= 10000.0 mm per day)",
+          "Initial depletion: 120 (Range: 0 <= Initial depletion <= 100 % of TAW)",
+          "Depletion fraction p: 0.9 (Range: 0.1 <= p <= 0.8)",
+          "Ky of the season: 2.5 (Range: 0 <= Ky <= 2)",
+          "Ky of the stages, mid-season: 3 (Range: 0 <= Ky <= 2)",
+          "Ky of the stages, late season: -1 (Range: 0 <= Ky <= 2)",
+          "Interval between irrigations: 400 (Range: 1 <= Interval <= 365 days)",
+          "Net depth of an irrigation: 0.0 (Range: 0 < Net depth <= 1000.0 mm)",
+          "Application efficiency: 0.5 (Range: 1 <= Efficiency <= 100 %)"}},
+        {"wilting point above field capacity names the wilting point",
+         false,
+         [](TSchedule& s) { s.Soil.WiltingPoint = 0.3; },
+         {"Wilting point: 0.3 (Range: 0 <= Wilting point <= 1 m3/m3 and Wilting point < Field "
+          "capacity)"}},
+        {"a total available water entered replaces field capacity and wilting point, in inches",
+         true,
+         [](TSchedule& s) {
+             s.Soil.AvailableWaterGiven = true;
+             s.Soil.AvailableWater = 1500;
+             s.Soil.FieldCapacity = 5; // not used
+             s.Timing = TScheduleTiming::DepletionDepth;
+             s.TimingDepletion = std::numeric_limits<double>::infinity();
+             s.Application = TScheduleApplication::RefillLessRoom;
+             s.RoomForRain = 2000;
+         },
+         {"Total available water: 59.06 (Range: 0 < Total available water <= 39.37 in per m of "
+          "soil)",
+          "Depletion that starts an irrigation: - (Range: 0 < Depletion <= 393.70 in)",
+          "Room for rain: 78.74 (Range: 0 <= Room for rain <= 39.37 in)"}},
+        {"a share of RAW and a NaN p",
+         false,
+         [](TSchedule& s) {
+             s.TimingPercentOfRAW = 0.5;
+             s.DepletionFraction = std::nan("");
+         },
+         {"Depletion fraction p: - (Range: 0.1 <= p <= 0.8)",
+          "Depletion that starts an irrigation, % of RAW: 0.5 (Range: 1 <= Depletion <= 1000 % "
+          "of RAW)"}},
+    };
+    for (const TCase& c : cases) {
+        TSchedule s;
+        s.Clear();
+        c.change(s);
+        TGuiSettings units;
+        if (c.imperial)
+            SetImperial(units);
+        EXPECT_EQ(Lines(OutOfRangeSchedule(s, units)), c.expected) << c.what;
+        // A soil file is checked by the soil part of the same rules.
+        std::vector<std::string> soil;
+        for (const std::string& line : c.expected)
+            if (line.starts_with("Field") || line.starts_with("Wilting") ||
+                line.starts_with("Total") || line.starts_with("Rain") ||
+                line.starts_with("Initial"))
+                soil.push_back(line);
+        EXPECT_EQ(Lines(OutOfRangeSoil(s.Soil, units)), soil) << c.what;
+    }
 }

@@ -171,3 +171,46 @@ TEST(CliCheck, ExampleProjectsAreInRange) {
         EXPECT_EQ(run.code, 0) << run.out << run.err;
     }
 }
+
+// Schedules and soils are checked by the schedule window's rules, every broken one on its line;
+// the example schedule and every soil of the supplied library pass them.
+TEST(CliCheck, SchedulesAndSoils) {
+    TFiles f;
+    const json soil = {{"Description", "Odd"},  {"FieldCapacity", 0.25},
+                       {"WiltingPoint", 0.3},   {"AvailableWaterGiven", false},
+                       {"AvailableWater", 0},   {"InfiltrationRate", 0},
+                       {"InitialDepletion", 20}};
+    const std::string soi = f.Make("odd.soi", soil);
+    const std::string sch = f.Make("odd.sch", {{"CropFileName", "Maize.crp"},
+                                               {"PlantingDay", 105},
+                                               {"DepletionFraction", 0.55},
+                                               {"KySeason", 1.25},
+                                               {"KyStage", {0.4, 0.4, 2.5, 0.2}},
+                                               {"Timing", 2},
+                                               {"TimingPercentOfRAW", 100},
+                                               {"TimingInterval", 0},
+                                               {"TimingDepletion", 0},
+                                               {"Application", 2},
+                                               {"ApplicationDepth", 60},
+                                               {"RoomForRain", 10},
+                                               {"Efficiency", 65},
+                                               {"Soil", soil}});
+    const TRun run = Cli({"check", soi, sch});
+    EXPECT_EQ(run.code, 1) << run.err;
+    const std::string wp = ": Wilting point: 0.3 (Range: 0 <= Wilting point <= 1 m3/m3 and "
+                           "Wilting point < Field capacity)\n";
+    const std::string infiltration =
+        ": Rain infiltration: 0.0 (Range: 0 < Rain infiltration <= 10000.0 mm per day)\n";
+    EXPECT_EQ(run.out, soi + wp + soi + infiltration + sch + wp + sch + infiltration + sch +
+                           ": Ky of the stages, mid-season: 2.5 (Range: 0 <= Ky <= 2)\n" + sch +
+                           ": Depletion that starts an irrigation: 0.0 (Range: 0 < Depletion <= "
+                           "10000.0 mm)\n");
+
+    std::vector<std::string> good = {"check", std::string(QUELTA_BINARY_DIR) +
+                                                  "/app/Schedule/Seville-maize.sch"};
+    for (const char* name : {"Sand", "LoamySand", "SandyLoam", "Loam", "SiltLoam", "Silt",
+                             "SiltyClayLoam", "SiltyClay", "Clay"})
+        good.push_back(std::string(QUELTA_BINARY_DIR) + "/app/Soil/" + name + ".soi");
+    const TRun library = Cli(good);
+    EXPECT_EQ(library.code, 0) << library.out << library.err;
+}
