@@ -44,9 +44,10 @@ struct TFromJson {
         if (json.contains(name))
             SeriesFromJson(json.at(name), series, name);
     }
+    // JSON has no comments: a field whose name starts with "_" is a note for the reader.
     void RejectUnknown() const {
         for (const auto& [key, value] : json.items())
-            if (!seen.count(key))
+            if (!seen.count(key) && !key.starts_with('_'))
                 throw TJsonShapeError("Unknown field " + key);
     }
 };

@@ -65,6 +65,11 @@ TEST(CliShowMake, BadJsonChangesNoFile) {
         EXPECT_FALSE(make.err.empty()) << bad;
         EXPECT_EQ(ReadBytes(dir.File("a.gen")), before) << bad;
     }
+    // A field whose name starts with "_" is a note, written nowhere.
+    WriteBytes(dir.File("noted.json"),
+               R"({"_source": ["made up", "for a test"], "Country": "Spain"})");
+    ASSERT_EQ(Cli({"make", dir.File("noted.json"), dir.File("b.gen")}).code, 0);
+    EXPECT_EQ(ReadBytes(dir.File("b.gen")), before);
 }
 
 TEST(CliShowMake, UsageErrors) {

@@ -110,19 +110,22 @@ TEST_F(CliStrategyTest, OtherMethodsAndFormats) {
 
 TEST_F(CliStrategyTest, FieldDataGiveDFsustainableByRegression) {
     Make(dir, "measured.str", R"({"FieldDataAvailable": true, "DFUserInitialised": 0,
-        "ChangeGWTableData": [0.06, 0.04, 0.02, -0.01, -0.04, -0.07, -0.09, -0.08, -0.04, 0.0,
-                              0.03, 0.05],
-        "DivertedWater": [0, 0, 15000, 40000, 80000, 130000, 160000, 150000, 90000, 30000, 0, 0],
-        "ETaGross": [25, 35, 55, 75, 105, 135, 155, 145, 105, 65, 35, 25],
+        "ChangeGWTableData": [0.06, 0.02, -0.04, -0.01, -0.01, -0.03, -0.02, -0.01, -0.02, 0.0,
+                              0.05, 0.07],
+        "DivertedWater": [0, 6700, 23500, 67600, 92700, 177100, 237300, 200400, 91500, 10100,
+                          0, 0],
+        "ETaGross": [18, 27, 45, 76, 81, 118, 143, 125, 75, 39, 20, 17],
         "ETaIrrigated": [0, 0, 0, 60, 120, 180, 200, 150, 0, 0, 0, 0]})");
     const TRun run = Cli(Args("measured.str"));
     ASSERT_EQ(run.code, 0) << run.err;
     const auto json = nlohmann::json::parse(run.out);
     double sx = 0, sy = 0, sxx = 0, sxy = 0;
-    const double dy[] = {0.06,  0.04,  0.02,  -0.01, -0.04, -0.07,
-                         -0.09, -0.08, -0.04, 0.0,   0.03,  0.05};
+    const double dy[] = {0.06,  0.02,  -0.04, -0.01, -0.01, -0.03,
+                         -0.02, -0.01, -0.02, 0.0,   0.05,  0.07};
     for (int m = 0; m < 12; ++m) {
         const double df = json["months"][m]["DFCalc"];
+        EXPECT_GT(df, 0);
+        EXPECT_LE(df, 1); // no area evaporates more than enters it
         EXPECT_EQ(json["months"][m]["DFUser"].get<double>(), df); // taken over once
         sx += df;
         sy += dy[m];
@@ -133,6 +136,32 @@ TEST_F(CliStrategyTest, FieldDataGiveDFsustainableByRegression) {
     const double a = (sy - b * sx) / 12;
     EXPECT_NEAR(json["DFsustainable"].get<double>(), -a / b, 0.005);
     EXPECT_LT(b, 0);
+}
+
+// The example strategy with field data, on the example project, gives the depleted fractions its
+// source says it was made for (each within 0..1) and the figures the user guide shows.
+TEST(CliStrategyExample, FieldDataOfTheSevilleExample) {
+    const std::string examples = std::string(QUELTA_BINARY_DIR) + "/examples/";
+    const TRun run = Cli({"strategy", examples + "General/Seville.gen",
+                          examples + "Meteo/Seville.mtf", examples + "Pattern/Seville.pat",
+                          std::string(QUELTA_BINARY_DIR) + "/app/Strategy/Seville-field-data.str"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    const auto json = nlohmann::json::parse(run.out);
+    const double df[] = {0.28, 0.45, 0.78, 0.67, 0.73, 0.73, 0.72, 0.72, 0.76, 0.55, 0.24, 0.18};
+    double vcDF = 0, vcET = 0;
+    for (int m = 0; m < 12; ++m) {
+        const auto& month = json["months"][m];
+        EXPECT_DOUBLE_EQ(month["DFCalc"].get<double>(), df[m]) << m + 1;
+        EXPECT_DOUBLE_EQ(month["DFUser"].get<double>(), df[m]) << m + 1;
+        EXPECT_LE(month["ETa"].get<double>(), month["ETp"].get<double>()) << m + 1;
+        vcDF += month["VcDF"].get<double>();
+        vcET += month["VcET"].get<double>();
+    }
+    EXPECT_DOUBLE_EQ(json["DFsustainable"].get<double>(), 0.6);
+    EXPECT_DOUBLE_EQ(json["months"][6]["VcDF"].get<double>(), 2359333);
+    EXPECT_DOUBLE_EQ(json["months"][6]["VcET"].get<double>(), 2216177);
+    EXPECT_DOUBLE_EQ(vcDF, 9078521);
+    EXPECT_DOUBLE_EQ(vcET, 7415815);
 }
 
 TEST_F(CliStrategyTest, BadInput) {
