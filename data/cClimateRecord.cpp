@@ -1,10 +1,12 @@
 #include "data/cClimateRecord.h"
 
 #include "core/cError.h"
+#include "core/cNumberFormat.h"
 
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <istream>
@@ -97,6 +99,14 @@ std::optional<double> NumberAfter(std::string_view line, std::string_view word) 
     return value;
 }
 
+// A site the astronomy of the sunshine can use: a latitude beyond the poles would give a negative
+// radiation at the top of the atmosphere and day lengths of no place.
+void RequireOnEarth(std::optional<double> degrees, double limit, const char* what, int line) {
+    if (degrees && !(std::abs(*degrees) <= limit))
+        throw TQueltaError(LinePrefix(line) + ": " + FormatGeneral(*degrees) + " is not a " + what +
+                           " (-" + FormatGeneral(limit) + " to " + FormatGeneral(limit) + ")");
+}
+
 // What the header block of a NASA POWER file says.
 struct TPowerHeader {
     std::optional<double> Latitude, Longitude, Elevation;
@@ -116,6 +126,8 @@ TPowerHeader ReadPowerHeader(TLineReader& lines) {
         if (lower.starts_with("location")) {
             header.Latitude = NumberAfter(text, "latitude");
             header.Longitude = NumberAfter(text, "longitude");
+            RequireOnEarth(header.Latitude, 90, "latitude", lines.Number());
+            RequireOnEarth(header.Longitude, 180, "longitude", lines.Number());
         } else if (lower.starts_with("elevation")) {
             header.Elevation = NumberAfter(text, "=");
         } else if (lower.find("missing") != std::string::npos) {

@@ -5,6 +5,7 @@
 #include "core/cValueStream.h"
 #include "data/cAllData.h"
 #include "data/cSchedule.h"
+#include "support/ClimateGenerator.h"
 #include "support/TestProject.h"
 
 #include <filesystem>
@@ -161,6 +162,51 @@ void ScheduleSeeds() {
     Write("schedule", "v1-depth.sch", BytesOf(s));
 }
 
+// Daily climate records of one leap year in every date form, separator, humidity and radiation the
+// import reads, with gaps and missing-value markers; small, so the fuzzer stays quick.
+void ClimateSeeds() {
+    struct TSeed {
+        const char* Name;
+        TSyntheticClimateSpec Spec;
+    };
+    auto spec = [](TGenLayout layout, TGenDates dates) {
+        TSyntheticClimateSpec s;
+        s.Layout = layout;
+        s.Dates = dates;
+        s.FirstYear = 2020;
+        s.Years = 1;
+        return s;
+    };
+    std::vector<TSeed> seeds;
+    seeds.push_back({"csv-iso-sunshine.csv", spec(TGenLayout::Csv, TGenDates::Iso)});
+    TSyntheticClimateSpec s = spec(TGenLayout::Csv, TGenDates::DayMonthYear);
+    s.Separator = ';';
+    s.DecimalComma = true;
+    s.Radiation = TGenRadiation::Watts;
+    s.Humidity = TGenHumidity::DewPoint;
+    s.GapShare = 0.05;
+    s.Missing = "NA";
+    seeds.push_back({"csv-semicolon-dewpoint.csv", s});
+    s = spec(TGenLayout::Csv, TGenDates::YearMonthDay);
+    s.Separator = '\t';
+    s.Humidity = TGenHumidity::MaxMin;
+    s.Radiation = TGenRadiation::Megajoules;
+    s.StateRadiationUnit = false;
+    s.GapShare = 0.03;
+    seeds.push_back({"csv-tab-maxmin.csv", s});
+    s = spec(TGenLayout::NasaPower, TGenDates::YearDayOfYear);
+    s.Radiation = TGenRadiation::KilowattHours;
+    s.WindHeight = 10;
+    s.GapShare = 0.02;
+    s.Latitude = -12.5;
+    seeds.push_back({"power-doy-kwh.csv", s});
+    s = spec(TGenLayout::NasaPower, TGenDates::YearMonthDay);
+    s.WithRHmax = true;
+    seeds.push_back({"power-ymd-mj.csv", s});
+    for (const TSeed& seed : seeds)
+        Write("climate_record", seed.Name, MakeSyntheticClimate(seed.Spec).Text);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -174,5 +220,6 @@ int main(int argc, char** argv) {
     PatternSeeds();
     ProjectSeeds();
     ScheduleSeeds();
+    ClimateSeeds();
     return 0;
 }

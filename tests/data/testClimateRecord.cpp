@@ -302,6 +302,12 @@ TEST(ClimateRecord, BadInputNamesTheLineAndColumn) {
          "Line 2: the header block has no end (\"-END HEADER-\")"},
         {"header block alone", "-BEGIN HEADER-\n-END HEADER-\n",
          "Line 2: the header block is not followed by a row of column names"},
+        {"latitude beyond a pole", "-BEGIN HEADER-\nLocation: Latitude  91.5   Longitude 10\n",
+         "Line 2: 91.5 is not a latitude (-90 to 90)"},
+        {"huge latitude", "-BEGIN HEADER-\nLocation: Latitude  -1e300   Longitude 10\n",
+         "Line 2: -1E+300 is not a latitude (-90 to 90)"},
+        {"longitude", "-BEGIN HEADER-\nLocation: Latitude  -90   Longitude 180.5\n",
+         "Line 2: 180.5 is not a longitude (-180 to 180)"},
     };
     for (const TCase& c : cases)
         EXPECT_EQ(ErrorOf(c.Text), c.Message) << c.What;

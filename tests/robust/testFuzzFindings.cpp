@@ -1,9 +1,12 @@
 #include "calc/uCalculate.h"
+#include "calc/uClimateNormals.h"
 #include "calc/uReportModel.h"
 #include "core/cError.h"
 #include "core/cProgramFolder.h"
 #include "core/cUserMessages.h"
 #include "data/cAllData.h"
+#include "data/cGeneral.h"
+#include "support/CliRun.h"
 #include "support/TestProject.h"
 #include "support/TestSupport.h"
 
@@ -64,4 +67,25 @@ TEST(FuzzFindings, PlantingDayPastTheYearStopsTheCalculationWithAMessage) {
     EXPECT_EQ(data.CropPattern.GetCropLine(2).PlantingDay, 10796);
     EXPECT_EQ(CalcErrorOf(data), "The crop Rice needs a planting day from 1 to 365 and a growing "
                                  "period of at most 365 days");
+}
+
+// A NASA POWER header whose site lies off the Earth (the fuzzer changed a longitude to 260.8;
+// a latitude of 91 or 1e300 was taken the same way and gave a negative radiation at the top of
+// the atmosphere, or sunshine limits of no place). The import now stops at the header line.
+TEST(FuzzFindings, ASiteOffTheEarthStopsTheClimateImportAtItsLine) {
+    const std::string record = kFindings + "climate_record-longitude.csv";
+    TGeneral general;
+    general.Clear();
+    try {
+        ReadClimateForImport(record, {}, general);
+        ADD_FAILURE() << "read";
+    } catch (const TQueltaError& e) {
+        EXPECT_STREQ(e.what(), "Line 4: 260.8333 is not a longitude (-180 to 180)");
+    }
+    TTempDir dir;
+    const TRun run = Cli({"climate", record, dir.File("out.mtf")});
+    EXPECT_EQ(run.code, 1);
+    EXPECT_EQ(run.err, "Error in procedure ImportClimateRecord: Line 4: 260.8333 is not a "
+                       "longitude (-180 to 180)\n");
+    EXPECT_FALSE(std::filesystem::exists(dir.File("out.mtf")));
 }
