@@ -1,6 +1,7 @@
 #include "calc/uReportTables.h"
 
 #include "core/cCalendar.h"
+#include "core/cCsv.h"
 #include "core/cError.h"
 #include "core/cNumberFormat.h"
 #include "core/cYearData.h"
@@ -393,6 +394,47 @@ std::string ReportTableClipboardText(const TReportTable& table, const std::strin
         AppendCells(out, Texts(table.Grid[r]));
     if (!table.Totals.empty())
         AppendCells(out, Texts(table.Totals));
+    return out;
+}
+
+namespace {
+
+// A shown number with the locale's separator written as a point.
+std::string WithDecimalPoint(std::string text) {
+    const char separator = DecimalSeparator();
+    if (separator != '.')
+        for (char& c : text)
+            if (c == separator)
+                c = '.';
+    return text;
+}
+
+void AppendCsvLine(std::string& out, const std::vector<std::string>& cells,
+                   const std::string& lineEnd) {
+    for (std::size_t c = 0; c < cells.size(); ++c)
+        out += (c ? "," : "") + CsvField(cells[c]);
+    out += lineEnd;
+}
+
+} // namespace
+
+std::string ReportTableCsv(const TReportTable& table, const std::string& lineEnd) {
+    std::string out;
+    AppendCsvLine(out, table.Header, lineEnd);
+    for (int r = 0; r < table.Rows(); ++r) {
+        std::vector<std::string> cells;
+        for (int c = 0; c < table.Columns(); ++c) {
+            std::string text = table.ShownText(r, c);
+            cells.push_back(table.ShownValue(r, c) ? WithDecimalPoint(std::move(text)) : text);
+        }
+        AppendCsvLine(out, cells, lineEnd);
+    }
+    if (!table.Totals.empty()) {
+        std::vector<std::string> cells;
+        for (const TReportCell& cell : table.Totals)
+            cells.push_back(cell.Value ? WithDecimalPoint(cell.Text) : cell.Text);
+        AppendCsvLine(out, cells, lineEnd);
+    }
     return out;
 }
 

@@ -110,6 +110,11 @@ void BuildReportTable(const TAllData& data, TReportTableKind kind,
 // The table as the clipboard gets it: every cell followed by TAB, every line by CR LF.
 std::string ReportTableClipboardText(const TReportTable& table, const std::string& generalFile);
 
+// The table as RFC 4180 CSV: the heading row, then every row (the units row first) and the
+// totals, each cell as the window shows it, but numbers with a point as decimal separator
+// whatever the locale's; every line ends with lineEnd.
+std::string ReportTableCsv(const TReportTable& table, const std::string& lineEnd = "\r\n");
+
 // What a chart of a (monthly) table draws.
 struct TChartSeries {
     std::string Title;

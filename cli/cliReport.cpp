@@ -168,11 +168,7 @@ std::vector<std::vector<std::string>> ShownLines(const TReportTable& t) {
 void WriteCsv(const TReportTable& t, bool withCaption, std::ostream& out) {
     if (withCaption)
         out << CsvField(t.Caption) << '\n';
-    for (const auto& line : ShownLines(t)) {
-        for (std::size_t c = 0; c < line.size(); ++c)
-            out << (c ? "," : "") << CsvField(line[c]);
-        out << '\n';
-    }
+    out << ReportTableCsv(t, "\n");
 }
 
 void WriteText(const TReportTable& t, std::ostream& out) {

@@ -1,5 +1,6 @@
 // Opens every window of the desktop program on the Seville example project and saves one PNG per
 // window into the folder named on the command line. Runs headless (offscreen platform).
+//   snapshots [--scale FACTOR] OUTPUT_FOLDER     (--scale 2: as a high-DPI display draws them)
 
 #include "calc/uCurveNumber.h"
 #include "calc/uReportModel.h"
@@ -15,6 +16,7 @@
 #include "ui/fCropPattern.h"
 #include "ui/fCropPatternLine.h"
 #include "ui/fGeneral.h"
+#include "ui/fHelp.h"
 #include "ui/fMeteo.h"
 #include "ui/fMultiChart.h"
 #include "ui/fQueltaMain.h"
@@ -39,13 +41,20 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QSettings>
 #include <QTabBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTextEdit>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include <unistd.h>
 
 namespace {
 
@@ -270,19 +279,43 @@ bool SaveClimateImport(TAllData& data, const QString& scratch, const QDir& folde
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: snapshots OUTPUT_FOLDER\n");
+    // --scale N draws every window as a display of that scale factor shows it (high DPI).
+    const bool scaled = argc == 4 && std::string(argv[1]) == "--scale";
+    if (argc != 2 && !scaled) {
+        std::fprintf(stderr, "usage: snapshots [--scale FACTOR] OUTPUT_FOLDER\n");
         return 2;
     }
-    QDir folder(QString::fromLocal8Bit(argv[1]));
+    std::string screenConfig;
+    if (scaled) {
+        qputenv("QT_SCALE_FACTOR", argv[2]);
+        // The offscreen platform's own screen is 800 x 600, which would leave a window at scale 2
+        // less room than any real display does: a screen of 1920 x 1080 at that scale instead.
+        if (qgetenv("QT_QPA_PLATFORM") == "offscreen") {
+            const int factor = std::max(1, std::atoi(argv[2]));
+            screenConfig = (std::filesystem::temp_directory_path() /
+                            ("quelta-snapshots-screen-" + std::to_string(getpid()) + ".json"))
+                               .string();
+            std::ofstream(screenConfig)
+                << R"({"screens": [{"name": "scaled", "x": 0, "y": 0, "width": )" << 1920 * factor
+                << R"(, "height": )" << 1080 * factor << R"(, "logicalDpi": 96, "dpr": 1}]})";
+            qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + screenConfig).c_str());
+        }
+    }
+    const char* output = argv[argc - 1];
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
+    if (!screenConfig.empty())
+        std::filesystem::remove(screenConfig);
+    QDir folder(QString::fromLocal8Bit(output));
     if (!folder.mkpath(QStringLiteral("."))) {
-        std::fprintf(stderr, "cannot create %s\n", argv[1]);
+        std::fprintf(stderr, "cannot create %s\n", output);
         return 1;
     }
     TStderrMessages messages; // nothing here should ask the user anything
     SetUserMessages(&messages);
     QTemporaryDir programFolder;
+    // The editors' recent files stay in this run's folder, out of the user's settings.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, programFolder.path());
 
     bool ok = true;
     TfrmSplash* splash = new TfrmSplash;
@@ -310,6 +343,11 @@ int main(int argc, char** argv) {
     TfrmSettings settings(main.AllData().GuiSettings, &main);
     ok = Save(&settings, folder, "settings") && ok;
     settings.close();
+
+    // The user guide inside the program, at the meteo editor's section (as F1 there opens it).
+    TfrmHelp* help = ShowUserGuide(&main, QStringLiteral("Meteo data"));
+    ok = Save(help, folder, "help") && ok;
+    help->close();
 
     // The command strip as the data editors carry it, Save and Save As disabled until a change.
     TfrmToolBar strip(nullptr);

@@ -31,6 +31,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QSettings>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -518,6 +519,8 @@ int main(int argc, char** argv) {
     TStderrMessages messages; // nothing here should ask anything; whatever does is printed
     SetUserMessages(&messages);
     QTemporaryDir programFolder;
+    // The editors' recent files stay in this run's folder, out of the user's settings.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, programFolder.path());
     TfrmQueltaMain main([&programFolder](TGuiSettings& settings) {
         settings.OpenProgramFolder(
             programFolder.path().toStdString(),

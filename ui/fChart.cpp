@@ -6,14 +6,18 @@
 #include "core/cUserMessages.h"
 #include "ui/fMultiChart.h"
 #include "ui/platform/pFileDialogs.h"
+#include "ui/platform/pPrintDialogs.h"
 #include "ui/uChartPicture.h"
+#include "ui/uStandardKeys.h"
 
+#include <QAction>
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
 #include <QHBoxLayout>
+#include <QPrinter>
 #include <QPushButton>
 #include <QStackedBarSeries>
 #include <QVBoxLayout>
@@ -102,6 +106,13 @@ TChartWindow::TChartWindow(const TGuiSettings& settings, std::string& lastFile, 
     btnSaveChart = new QPushButton(QStringLiteral("Save chart"));
     btnSaveChart->setObjectName(QStringLiteral("btnSaveChart"));
     connect(btnSaveChart, &QPushButton::clicked, this, &TChartWindow::SaveChart);
+    btnPrint = new QPushButton(QStringLiteral("Print..."));
+    btnPrint->setObjectName(QStringLiteral("btnPrint"));
+    connect(btnPrint, &QPushButton::clicked, this, &TChartWindow::PrintChart);
+    auto* print = new QAction(this);
+    SetStandardShortcut(print, QKeySequence::Print, QKeySequence(Qt::CTRL | Qt::Key_P));
+    connect(print, &QAction::triggered, this, &TChartWindow::PrintChart);
+    addAction(print);
     auto* close = new QPushButton(QStringLiteral("Close"));
     close->setObjectName(QStringLiteral("btnClose"));
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
@@ -109,6 +120,7 @@ TChartWindow::TChartWindow(const TGuiSettings& settings, std::string& lastFile, 
     controls = new QHBoxLayout;
     controls->addStretch(1);
     controls->addWidget(btnSaveChart, 0, Qt::AlignBottom);
+    controls->addWidget(btnPrint, 0, Qt::AlignBottom);
     controls->addWidget(close, 0, Qt::AlignBottom);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(chtChart, 1);
@@ -162,7 +174,7 @@ void TChartWindow::SaveChart() {
     std::string fileName = choice.FileName;
     std::optional<TChartPictureKind> kind = ChartPictureKindOf(fileName);
     if (!kind) {
-        kind = choice.Filter >= 0 && choice.Filter <= static_cast<int>(TChartPictureKind::Svg)
+        kind = choice.Filter >= 0 && choice.Filter <= static_cast<int>(TChartPictureKind::Pdf)
                    ? static_cast<TChartPictureKind>(choice.Filter)
                    : TChartPictureKind::Wmf;
         fileName += ChartPictureExtension(*kind);
@@ -211,5 +223,19 @@ void ShowReportChart(const TChartInput& input, const TGuiSettings& settings, QWi
     } else {
         TfrmChart window(settings, owner);
         window.ShowSingleChart(input);
+    }
+}
+
+void TChartWindow::PrintChart() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(Chart()->title());
+    // Charts are wider than high.
+    printer.setPageOrientation(QPageLayout::Landscape);
+    if (!PrintDialogs().SetUpPrinter(this, printer))
+        return;
+    try {
+        ::PrintChart(*chtChart, printer);
+    } catch (const std::exception& e) {
+        ShowError(e.what());
     }
 }

@@ -24,9 +24,12 @@ public:
     // "Save chart": asks for a file and writes the chart as the kind its extension (or the
     // chosen filter) names.
     void SaveChart();
+    // "Print...": the print dialog, then the chart on one page.
+    void PrintChart();
 
     QChartView* chtChart;
     QPushButton* btnSaveChart;
+    QPushButton* btnPrint;
 
 protected:
     // lastFile: the name this kind of chart was saved under last, kept for the run.

@@ -38,7 +38,8 @@ TSaveAnswer AskSaveChanges(const std::string& text) {
 }
 
 TEditorBase::TEditorBase(TEditorValues v, TRecordAccess r, TAllData& d, QWidget* owner)
-    : QWidget(owner, Qt::Window), values(std::move(v)), record(std::move(r)), data(d) {
+    : QWidget(owner, Qt::Window), values(std::move(v)), record(std::move(r)), data(d),
+      recent(QString::fromStdString(values.Extension).remove(QLatin1Char('.'))) {
     menuBar = new QMenuBar(this);
     toolBar = new TfrmToolBar(this);
     toolBar->AddFileMenu(menuBar);
@@ -60,6 +61,9 @@ TEditorBase::TEditorBase(TEditorValues v, TRecordAccess r, TAllData& d, QWidget*
     connect(toolBar->FileSaveAs1, &QAction::triggered, this, &TEditorBase::SaveAs);
     connect(toolBar->FileExit1, &QAction::triggered, this, &TEditorBase::Exit);
     connect(toolBar->CopyToClipboard, &QAction::triggered, this, &TEditorBase::CopyText);
+    connect(toolBar->FileClose1, &QAction::triggered, this, &QWidget::close);
+    toolBar->SetRecentFiles([this] { return recent.Files(); },
+                            [this](const QString& file) { OpenRecentFile(file.toStdString()); });
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         if (now && isAncestorOf(now))
             ShowHintFor(now);
@@ -148,10 +152,21 @@ bool TEditorBase::OpenFile(const std::string& fileName) {
     return true;
 }
 
+void TEditorBase::OpenRecentFile(const std::string& fileName) {
+    if (!FileExists(fileName)) {
+        recent.Remove(QString::fromStdString(fileName));
+        ShowInformation("The file " + fileName +
+                        " is no longer there. It has been taken off the recent files.");
+        return;
+    }
+    OpenFile(fileName);
+}
+
 bool TEditorBase::LoadFile(const std::string& name) {
     const TReadErrorContext context(name, ExpectedFileKind(values.OpenFilter));
     if (!record.Load(name))
         return false;
+    recent.Add(QString::fromStdString(RecordFileName()));
     ShowOpenedRecord();
     Notify();
     SetModified(false);
@@ -186,6 +201,7 @@ bool TEditorBase::SaveUnder(const std::string& fileName) {
         ShowError(e.what());
         return false;
     }
+    recent.Add(QString::fromStdString(fileName));
     if (values.ShowAfterSave)
         ShowRecordAndCaption();
     else

@@ -29,6 +29,7 @@
 
 #include "core/cNumberEntry.h"
 #include "ui/uNumberKeys.h"
+#include "ui/uRecentFiles.h"
 
 #include <QWidget>
 
@@ -89,6 +90,9 @@ public:
     // files): after the usual save question, whose Yes saves and then opens the file asked for,
     // the file is read and the window shown on it. False when cancelled or not read.
     bool OpenFile(const std::string& fileName);
+    // A file chosen under "Recent files": opened, or taken off the list with a message when it
+    // is no longer there.
+    void OpenRecentFile(const std::string& fileName);
     // Save and SaveAs return false when nothing was saved (refused, cancelled or failed).
     bool Save();
     bool SaveAs();
@@ -171,6 +175,7 @@ private:
     QLabel* lblRange;
     std::vector<std::pair<QWidget*, TWatched>> watched;
     QEventLoop* closedLoop = nullptr;
+    TRecentFiles recent;
 
     enum class TAskResult { Go, Saved, Stop };
     TAskResult AskToSave(const std::string& text);

@@ -6,8 +6,10 @@
 #include "data/cAllData.h"
 #include "ui/fAbout.h"
 #include "ui/fEditorBase.h"
+#include "ui/fHelp.h"
 #include "ui/fSettings.h"
 #include "ui/platform/pWindowMessages.h"
+#include "ui/uStandardKeys.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -91,6 +93,9 @@ void TfrmQueltaMain::BuildMenus() {
     actSchedule = MakeAction(this, "actSchedule", "Irrigation schedule");
     actSettings = MakeAction(this, "actSettings", "Settings");
     HelpAbout1 = MakeAction(this, "HelpAbout1", "&About...");
+    actUserGuide = MakeAction(this, "actUserGuide", "&User guide");
+    SetStandardShortcut(actUserGuide, QKeySequence::HelpContents, QKeySequence(Qt::Key_F1));
+    SetStandardShortcut(actExit, QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
     mnuFile->addActions({actGeneral, actMeteo, actCropPattern, actCropFactor});
@@ -105,6 +110,7 @@ void TfrmQueltaMain::BuildMenus() {
     mnuOptions->addAction(actSettings);
     mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuHelp->menuAction()->setStatusTip(QStringLiteral("Help topics"));
+    mnuHelp->addAction(actUserGuide);
     mnuHelp->addAction(HelpAbout1);
 
     // Windows that are not part of the program yet keep their actions disabled.
@@ -134,6 +140,7 @@ void TfrmQueltaMain::BuildMenus() {
     });
     connect(actSettings, &QAction::triggered, this, &TfrmQueltaMain::ShowSettings);
     connect(HelpAbout1, &QAction::triggered, this, &TfrmQueltaMain::ShowAbout);
+    connect(actUserGuide, &QAction::triggered, this, [this] { ShowUserGuide(this, QString()); });
     // The checks run when the menu that holds the action opens.
     connect(mnuReports, &QMenu::aboutToShow, this, &TfrmQueltaMain::ReportUpdate);
     connect(mnuStrategy, &QMenu::aboutToShow, this, &TfrmQueltaMain::StrategyUpdate);

@@ -58,6 +58,7 @@ public:
     QAction* actSchedule;
     QAction* actSettings;
     QAction* HelpAbout1;
+    QAction* actUserGuide;
     QMenu* mnuFile;
     QMenu* mnuStrategy;
     QMenu* mnuReports;

@@ -4,12 +4,16 @@
 #include "core/cGuiSettings.h"
 #include "core/cUserMessages.h"
 #include "ui/platform/pFileDialogs.h"
+#include "ui/platform/pPrintDialogs.h"
+#include "ui/uReportPrint.h"
+#include "ui/uStandardKeys.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QFontDatabase>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QScreen>
 #include <QStyle>
 #include <QTextCursor>
@@ -28,6 +32,16 @@ TfrmReportCWR::TfrmReportCWR(const TGuiSettings& settings, QWidget* owner)
     actSaveAs->setStatusTip(actSaveAs->toolTip());
     actSaveAs->setIcon(QApplication::style()->standardIcon(QStyle::SP_DialogSaveButton));
     connect(actSaveAs, &QAction::triggered, this, &TfrmReportCWR::SaveReportAs);
+    actPrint = new QAction(QStringLiteral("&Print..."), this);
+    actPrint->setObjectName(QStringLiteral("actPrint"));
+    actPrint->setToolTip(QStringLiteral("Print report"));
+    actPrint->setIcon(QIcon::fromTheme(QStringLiteral("document-print")));
+    SetStandardShortcut(actPrint, QKeySequence::Print, QKeySequence(Qt::CTRL | Qt::Key_P));
+    connect(actPrint, &QAction::triggered, this, &TfrmReportCWR::PrintReport);
+    actExportPdf = new QAction(QStringLiteral("Export &PDF..."), this);
+    actExportPdf->setObjectName(QStringLiteral("actExportPdf"));
+    actExportPdf->setToolTip(QStringLiteral("Save the report as a PDF file"));
+    connect(actExportPdf, &QAction::triggered, this, &TfrmReportCWR::ExportPdf);
     actExit = new QAction(QStringLiteral("E&xit"), this);
     actExit->setObjectName(QStringLiteral("actExit"));
     connect(actExit, &QAction::triggered, this, &QDialog::close);
@@ -35,11 +49,14 @@ TfrmReportCWR::TfrmReportCWR(const TGuiSettings& settings, QWidget* owner)
     mnuMain = new QMenuBar(this);
     mnuFile = mnuMain->addMenu(QStringLiteral("&File"));
     mnuFile->addAction(actSaveAs);
+    mnuFile->addAction(actPrint);
+    mnuFile->addAction(actExportPdf);
     mnuFile->addSeparator();
     mnuFile->addAction(actExit);
     tlbReport = new QToolBar(this);
     tlbReport->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     tlbReport->addAction(actSaveAs);
+    tlbReport->addAction(actPrint);
 
     redReport = new QTextEdit;
     redReport->setObjectName(QStringLiteral("redReport"));
@@ -105,17 +122,39 @@ void TfrmReportCWR::ShowReport(const TReportText& lines, const std::string& capt
 }
 
 void TfrmReportCWR::SaveReportAs() {
-    const std::string proposed = ChangeFileExt(savedName, "");
-    std::string name = FileDialogs().SaveFileName(this, settings.ReportFolder,
-                                                  "rtf-files (*.rtf)|*.rtf|", proposed);
+    SaveReportFile("rtf-files (*.rtf)|*.rtf|", ".rtf", savedName,
+                   [this] { return ReportToRtf(report.Lines()); });
+}
+
+void TfrmReportCWR::SaveReportFile(const char* filter, const char* extension, std::string& lastName,
+                                   const std::function<std::string()>& bytes) {
+    std::string name = FileDialogs().SaveFileName(this, settings.ReportFolder, filter,
+                                                  ChangeFileExt(lastName, ""));
     if (name.empty())
         return;
     if (FileExtension(name).empty())
-        name += ".rtf";
+        name += extension;
     try {
-        SaveFileAtomically(name, ReportToRtf(report.Lines()));
-        savedName = name;
+        SaveFileAtomically(name, bytes());
+        lastName = name;
     } catch (const std::exception& e) {
         ShowError(e.what());
     }
+}
+
+void TfrmReportCWR::PrintReport() {
+    QPrinter printer(QPrinter::HighResolution);
+    PrepareReportPrinter(printer, report.Lines(), windowTitle());
+    if (!PrintDialogs().SetUpPrinter(this, printer))
+        return;
+    try {
+        ::PrintReport(report.Lines(), printer, windowTitle());
+    } catch (const std::exception& e) {
+        ShowError(e.what());
+    }
+}
+
+void TfrmReportCWR::ExportPdf() {
+    SaveReportFile("PDF files (*.pdf)|*.pdf|", ".pdf", exportedName,
+                   [this] { return ReportPdfBytes(report.Lines(), windowTitle()); });
 }

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <string>
 
 class QAction;
@@ -36,6 +37,10 @@ public:
                     const std::string& caption = "Report Crop Water Requirements");
     // The "&SaveAs" command.
     void SaveReportAs();
+    // "Print...": the print dialog, then the report on the chosen printer.
+    void PrintReport();
+    // "Export PDF...": the report as a PDF file, laid out as it is printed.
+    void ExportPdf();
 
     const TReportText& Lines() const { return report.Lines(); }
 
@@ -44,10 +49,17 @@ public:
     QMenu* mnuFile;
     QToolBar* tlbReport;
     QAction* actSaveAs;
+    QAction* actPrint;
+    QAction* actExportPdf;
     QAction* actExit;
 
 private:
     const TGuiSettings& settings;
     TReportBuilder report;
     std::string savedName; // the last name saved under, proposed again without its extension
+    std::string exportedName;
+    // The save dialog in the report folder with filter, the extension added to a name typed
+    // without one, and the bytes written (atomically) under that name, which lastName keeps.
+    void SaveReportFile(const char* filter, const char* extension, std::string& lastName,
+                        const std::function<std::string()>& bytes);
 };

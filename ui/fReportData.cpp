@@ -1,5 +1,7 @@
 #include "ui/fReportData.h"
 
+#include "calc/uReportTables.h"
+#include "core/cFileIO.h"
 #include "core/cNumberFormat.h"
 #include "core/cUserMessages.h"
 #include "data/cAllData.h"
@@ -27,6 +29,7 @@
 #include <QSignalBlocker>
 #include <QStandardItemModel>
 #include <QTabBar>
+#include <QToolBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -64,9 +67,14 @@ TfrmReportData::TfrmReportData(TAllData& allData, TfrmReportCWR& report, QWidget
     connect(ToolBar->actChart, &QAction::triggered, this, &TfrmReportData::ShowChart);
     connect(textReport, &QAction::triggered, this, &TfrmReportData::ShowTextReport);
     connect(ToolBar->FileExit1, &QAction::triggered, this, &QDialog::close);
+    actExportCsv = new QAction(QStringLiteral("Export CSV..."), this);
+    actExportCsv->setObjectName(QStringLiteral("actExportCsv"));
+    actExportCsv->setToolTip(QStringLiteral("Save the table shown as a CSV file"));
+    connect(actExportCsv, &QAction::triggered, this, &TfrmReportData::ExportCsv);
+    ToolBar->ToolBar->insertAction(ToolBar->actChart, actExportCsv);
     mnuMain = new QMenuBar(this);
     mnuFile = mnuMain->addMenu(QStringLiteral("&File"));
-    mnuFile->addActions({ToolBar->CopyToClipboard, ToolBar->actChart, textReport});
+    mnuFile->addActions({ToolBar->CopyToClipboard, actExportCsv, ToolBar->actChart, textReport});
     mnuFile->addSeparator();
     mnuFile->addAction(ToolBar->FileExit1);
 
@@ -617,6 +625,21 @@ void TfrmReportData::PlaceMarker() {
 
 void TfrmReportData::CopyToClipboard() {
     QGuiApplication::clipboard()->setText(Q(model.ClipboardText()));
+}
+
+void TfrmReportData::ExportCsv() {
+    const std::string proposed = ChangeFileExt(exportedName, "");
+    const std::string name = ToolBar->SaveDialog(
+        settings.ReportFolder, "CSV files (*.csv)|*.csv|All files (*.*)|*.*", proposed);
+    if (name.empty())
+        return;
+    const std::string file = FileExtension(name).empty() ? name + ".csv" : name;
+    try {
+        SaveFileAtomically(file, ReportTableCsv(model.Table()));
+        exportedName = file;
+    } catch (const std::exception& e) {
+        ShowError(e.what());
+    }
 }
 
 void TfrmReportData::ShowTextReport() {

@@ -13,6 +13,7 @@ class QGridLayout;
 class QHeaderView;
 class QLabel;
 class QLineEdit;
+class QAction;
 class QMenu;
 class QMenuBar;
 class QScrollBar;
@@ -49,6 +50,8 @@ public:
     int MarkedSection() const;
 
     void CopyToClipboard();
+    // "Export CSV...": the table shown as a CSV file.
+    void ExportCsv();
     void ShowTextReport();
     // What a chart of the shown table draws; a single chart draws the marked column.
     TChartInput ChartInput();
@@ -59,6 +62,7 @@ public:
     TfrmToolBar* ToolBar;
     QMenuBar* mnuMain;
     QMenu* mnuFile;
+    QAction* actExportCsv;
     QComboBox* cbxMethod;
     QComboBox* cbxPeriod;
     QLabel* lblDays;
@@ -92,6 +96,7 @@ private:
     bool closed = false;
     bool displaying = false; // controls set by the window, not by the user
     bool daysOutOfRange = false;
+    std::string exportedName; // proposed again at the next export
     std::array<int, kReportTableCount> markedSection{1, 1, 1, 1, 1, 1};
     QStandardItemModel* headerModel;
     QWidget* pnlMarker;

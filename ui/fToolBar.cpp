@@ -1,6 +1,7 @@
 #include "ui/fToolBar.h"
 
 #include "ui/platform/pFileDialogs.h"
+#include "ui/uStandardKeys.h"
 
 #include <QAction>
 #include <QApplication>
@@ -32,16 +33,18 @@ TfrmToolBar::TfrmToolBar(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("TfrmToolBar"));
     QStyle* style = QApplication::style();
     FileNew1 = MakeAction(this, "FileNew1", "&New", "New|Create a new file");
-    FileNew1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    SetStandardShortcut(FileNew1, QKeySequence::New, QKeySequence(Qt::CTRL | Qt::Key_N));
     FileNew1->setIcon(style->standardIcon(QStyle::SP_FileIcon));
     FileOpen1 = MakeAction(this, "FileOpen1", "&Open", "Open|Open a file");
-    FileOpen1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    SetStandardShortcut(FileOpen1, QKeySequence::Open, QKeySequence(Qt::CTRL | Qt::Key_O));
     FileOpen1->setIcon(style->standardIcon(QStyle::SP_DialogOpenButton));
     FileSave1 = MakeAction(this, "FileSave1", "&Save", "Save|Save current file");
-    FileSave1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    SetStandardShortcut(FileSave1, QKeySequence::Save, QKeySequence(Qt::CTRL | Qt::Key_S));
     FileSave1->setIcon(style->standardIcon(QStyle::SP_DialogSaveButton));
     FileSaveAs1 = MakeAction(this, "FileSaveAs1", "Save &As...",
                              "Save As|Save current file with different name");
+    SetStandardShortcut(FileSaveAs1, QKeySequence::SaveAs,
+                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     CopyToClipboard = MakeAction(this, "CopyToClipboard", "Copy to clipboard", "copy to clipboard");
     actChart = MakeAction(this, "actChart", "ShowChart", "show chart");
     PatternLineAdd = MakeAction(this, "PatternLineAdd", "&Add crop", "Add crop");
@@ -52,6 +55,10 @@ TfrmToolBar::TfrmToolBar(QWidget* parent) : QWidget(parent) {
     FileExit1 = MakeAction(this, "FileExit1", "Exit", "Exit|Exit current file");
     actShowReport->setVisible(false);
     FileExit1->setVisible(false);
+    FileClose1 = MakeAction(this, "FileClose1", "&Close", "Close|Close this window");
+    SetStandardShortcut(FileClose1, QKeySequence::Close, QKeySequence(Qt::CTRL | Qt::Key_W));
+    mnuRecent = new QMenu(QStringLiteral("Recent &files"), this);
+    mnuRecent->setObjectName(QStringLiteral("mnuRecent"));
 
     ToolBar = new QToolBar(this);
     ToolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
@@ -101,10 +108,38 @@ void TfrmToolBar::ShowOnly(std::initializer_list<QAction*> shown) {
 
 QMenu* TfrmToolBar::AddFileMenu(QMenuBar* bar) {
     QMenu* file = bar->addMenu(QStringLiteral("File"));
-    file->addActions({FileNew1, FileOpen1, FileSave1, FileSaveAs1, FileExit1});
+    file->addActions({FileNew1, FileOpen1});
+    file->addMenu(mnuRecent);
+    file->addActions({FileSave1, FileSaveAs1, FileExit1, FileClose1});
     file->addSeparator();
     file->addAction(CopyToClipboard);
+    // Filled as the menu opens, so a file saved in another window is listed too.
+    connect(file, &QMenu::aboutToShow, this, &TfrmToolBar::FillRecentMenu);
+    FillRecentMenu();
     return file;
+}
+
+void TfrmToolBar::SetRecentFiles(std::function<QStringList()> files,
+                                 std::function<void(const QString&)> chosen) {
+    recentFiles = std::move(files);
+    recentChosen = std::move(chosen);
+    FillRecentMenu();
+}
+
+void TfrmToolBar::FillRecentMenu() {
+    mnuRecent->clear();
+    const QStringList files = recentFiles ? recentFiles() : QStringList();
+    for (int i = 0; i < files.size(); ++i) {
+        QString text = files[i];
+        text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction* item = mnuRecent->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(text));
+        const QString file = files[i];
+        connect(item, &QAction::triggered, this, [this, file] {
+            if (recentChosen)
+                recentChosen(file);
+        });
+    }
+    mnuRecent->setEnabled(!files.isEmpty());
 }
 
 std::string TfrmToolBar::OpenDialog(const std::string& folder, const std::string& filter) {

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 
@@ -30,14 +31,22 @@ public:
     QAction* SaveToPattern;
     QAction* actShowReport;
     QAction* FileExit1;
+    // Only in the "File" menu: closes the window as its frame does.
+    QAction* FileClose1;
+    // "Recent files" in the "File" menu, filled each time the menu opens.
+    QMenu* mnuRecent;
 
     QToolBar* ToolBar;
     QMenu* PopupMenu;
 
     // Shows the listed commands and hides all others.
     void ShowOnly(std::initializer_list<QAction*> shown);
-    // Adds a "File" menu with New, Open, Save, Save As, Exit and Copy to clipboard.
+    // Adds a "File" menu with New, Open, Recent files, Save, Save As, Exit, Close and Copy to
+    // clipboard.
     QMenu* AddFileMenu(QMenuBar* bar);
+    // Where "Recent files" finds its files, and what choosing one does.
+    void SetRecentFiles(std::function<QStringList()> files,
+                        std::function<void(const QString&)> chosen);
 
     // The dialogs start in folder with the given filter ("" = this strip's default filter);
     // they return "" when cancelled.
@@ -46,4 +55,9 @@ public:
                            const std::string& proposedName);
 
     static const std::string DefaultFilter;
+
+private:
+    std::function<QStringList()> recentFiles;
+    std::function<void(const QString&)> recentChosen;
+    void FillRecentMenu();
 };

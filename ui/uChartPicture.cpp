@@ -7,7 +7,10 @@
 #include <QBuffer>
 #include <QChartView>
 #include <QImage>
+#include <QPageLayout>
 #include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
 #include <QSvgGenerator>
 
 #include <array>
@@ -15,7 +18,7 @@
 
 namespace {
 
-constexpr std::array<const char*, 5> kExtensions = {".wmf", ".bmp", ".emf", ".png", ".svg"};
+constexpr std::array<const char*, 6> kExtensions = {".wmf", ".bmp", ".emf", ".png", ".svg", ".pdf"};
 
 void Render(QChartView& view, QPainter& painter, const QSize& size) {
     painter.setRenderHint(QPainter::Antialiasing);
@@ -68,10 +71,29 @@ std::string SvgBytes(QChartView& view, const QSize& size) {
     return bytes.toStdString();
 }
 
+std::string PdfBytes(QChartView& view, const QSize& size) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        // A page of the chart's own size, one point to a pixel.
+        QPdfWriter pdf(&buffer);
+        pdf.setResolution(72);
+        pdf.setTitle(view.chart() ? view.chart()->title() : QString());
+        pdf.setCreator(QStringLiteral("Quelta"));
+        pdf.setPageLayout(QPageLayout(QPageSize(QSizeF(size), QPageSize::Point),
+                                      QPageLayout::Portrait, QMarginsF()));
+        QPainter painter(&pdf);
+        Render(view, painter, size);
+        painter.end();
+    }
+    return bytes.toStdString();
+}
+
 } // namespace
 
-const char* const kChartPictureFilter =
-    "wmf-files|*.wmf|bmp-files|*.bmp|emf-files|*.emf|png-files|*.png|svg-files|*.svg";
+const char* const kChartPictureFilter = "wmf-files|*.wmf|bmp-files|*.bmp|emf-files|*.emf|"
+                                        "png-files|*.png|svg-files|*.svg|pdf-files|*.pdf";
 
 std::optional<TChartPictureKind> ChartPictureKindOf(const std::string& fileName) {
     std::string ext = FileExtension(fileName);
@@ -93,6 +115,8 @@ std::string ChartPictureBytes(QChartView& view, TChartPictureKind kind) {
         throw TQueltaError("The chart has no size to draw");
     if (kind == TChartPictureKind::Svg)
         return SvgBytes(view, size);
+    if (kind == TChartPictureKind::Pdf)
+        return PdfBytes(view, size);
     const QImage image = RenderImage(view, size);
     switch (kind) {
     case TChartPictureKind::Wmf:
@@ -104,4 +128,19 @@ std::string ChartPictureBytes(QChartView& view, TChartPictureKind kind) {
     default:
         return PngBytes(image);
     }
+}
+
+void PrintChart(QChartView& view, QPrinter& printer) {
+    QPainter painter;
+    if (!painter.begin(&printer))
+        throw TQueltaError("The printer cannot be opened");
+    const QSizeF chart = view.viewport()->size();
+    if (chart.isEmpty())
+        throw TQueltaError("The chart has no size to draw");
+    const QSizeF page(printer.width(), printer.height());
+    const QSizeF fitted = chart.scaled(page, Qt::KeepAspectRatio);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    view.scene()->render(&painter, QRectF(QPointF(0, 0), fitted), view.sceneRect());
+    painter.end();
 }

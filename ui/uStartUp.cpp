@@ -8,6 +8,7 @@
 #include "ui/fCropFactor.h"
 #include "ui/fCropPattern.h"
 #include "ui/fGeneral.h"
+#include "ui/fHelp.h"
 #include "ui/fMeteo.h"
 #include "ui/fReportCWR.h"
 #include "ui/fReportData.h"
@@ -82,6 +83,7 @@ std::unique_ptr<TfrmQueltaMain> OpenMainWindow(TSingleInstance& instance,
                                                TfrmQueltaMain::TSettingsOpener openSettings,
                                                const QStringList& files) {
     InstallDesktopServices();
+    InstallHelpKey();
     auto* splash = new TfrmSplash;
     splash->show();
     splash->repaint();

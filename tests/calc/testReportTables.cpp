@@ -1,4 +1,5 @@
 #include "calc/uReportTables.h"
+#include "core/cNumberFormat.h"
 #include "data/cAllData.h"
 
 #include <gtest/gtest.h>
@@ -255,4 +256,37 @@ TEST(ReportTables, RainThatCoversTheWholeUseLeavesNoShortage) {
     const TReportTable t = Build(data, K::WaterRequirements);
     EXPECT_EQ(t.Grid[5][4].Text, "0.000");
     EXPECT_EQ(t.Grid[5][5].Text, "0.00");
+}
+
+// The CSV export: RFC 4180 quoting, CR LF line ends, the cells as shown, and a point as decimal
+// separator even where the locale writes a comma.
+TEST(ReportTables, CsvHasTheHeadingThenTheShownRowsWithDecimalPoints) {
+    TAllData data;
+    OneCropProject(data);
+    SetDecimalSeparator(',');
+    TReportTable t = Build(data, K::WaterRequirements);
+    SetDecimalSeparator('.');
+    t.Header[0] = "Period, \"month\"";
+    SetDecimalSeparator(',');
+    const std::string csv = ReportTableCsv(t);
+    SetDecimalSeparator('.');
+
+    std::vector<std::string> lines;
+    for (std::size_t at = 0, end; (end = csv.find("\r\n", at)) != std::string::npos; at = end + 2)
+        lines.push_back(csv.substr(at, end - at));
+    ASSERT_EQ(lines.size(), static_cast<std::size_t>(1 + t.Rows() + (t.Totals.empty() ? 0 : 1)));
+    EXPECT_EQ(csv.substr(csv.size() - 2), "\r\n");
+    EXPECT_EQ(lines[0].rfind("\"Period, \"\"month\"\"\",", 0), 0u) << lines[0];
+    // May holds shown numbers: their commas became points, and no field needed quotes.
+    const std::string may = lines[1 + 5];
+    EXPECT_EQ(may.rfind("May (5),", 0), 0u) << may;
+    EXPECT_EQ(may.find('"'), std::string::npos) << may;
+    EXPECT_NE(may.find('.'), std::string::npos) << may;
+    int fields = 1;
+    for (char c : may)
+        fields += c == ',';
+    EXPECT_EQ(fields, t.Columns());
+    // A shown value that reads as zero is an empty field, as in the window.
+    const std::string january = lines[1 + 1];
+    EXPECT_NE(january.find(",,"), std::string::npos) << january;
 }

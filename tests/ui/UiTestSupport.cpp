@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTabBar>
@@ -17,6 +18,8 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QUrl>
+
+#include <cstdlib>
 
 TFileDialogScript::TFileDialogScript() {
     SetFileDialogs(this);
@@ -123,6 +126,52 @@ std::string ConvertWithLibreOffice(const std::string& file, const std::string& f
     const QString converted =
         out + QLatin1Char('/') + source.completeBaseName() + QLatin1Char('.') + extension;
     return QFileInfo::exists(converted) ? converted.toStdString() : std::string();
+}
+
+namespace {
+
+std::string RunPoppler(const QString& tool, const QStringList& arguments) {
+    QProcess process;
+    process.start(tool, arguments);
+    const bool ran = process.waitForFinished(60000) &&
+                     process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    EXPECT_TRUE(ran) << tool.toStdString() << " could not read the file (poppler-utils)";
+    return ran ? process.readAllStandardOutput().toStdString() : std::string();
+}
+
+} // namespace
+
+std::string PdfText(const std::string& pdfFile) {
+    return RunPoppler(
+        QStringLiteral("pdftotext"),
+        {QStringLiteral("-layout"), QString::fromStdString(pdfFile), QStringLiteral("-")});
+}
+
+int PdfPages(const std::string& pdfFile) {
+    const std::string info =
+        RunPoppler(QStringLiteral("pdfinfo"), {QString::fromStdString(pdfFile)});
+    const auto at = info.find("Pages:");
+    return at == std::string::npos ? -1 : std::atoi(info.c_str() + at + 6);
+}
+
+TPrintDialogScript::TPrintDialogScript() {
+    SetPrintDialogs(this);
+}
+
+TPrintDialogScript::~TPrintDialogScript() {
+    SetPrintDialogs(nullptr);
+}
+
+bool TPrintDialogScript::SetUpPrinter(QWidget*, QPrinter& printer) {
+    ++asked;
+    const std::string file = answers.empty() ? std::string() : answers.front();
+    if (!answers.empty())
+        answers.pop_front();
+    if (file.empty())
+        return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(file));
+    return true;
 }
 
 void ClickCommand(TfrmToolBar* strip, QAction* action) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/platform/pFileDialogs.h"
+#include "ui/platform/pPrintDialogs.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -81,6 +82,26 @@ bool LibreOfficeInstalled();
 // the converted file's path, or an empty text when the conversion failed.
 std::string ConvertWithLibreOffice(const std::string& file, const std::string& format,
                                    const std::string& outFolder);
+
+// What poppler reads from a PDF file: its text laid out as on the page (pdftotext -layout), and
+// its number of pages (pdfinfo); both fail the test when the tool cannot read the file.
+std::string PdfText(const std::string& pdfFile);
+int PdfPages(const std::string& pdfFile);
+
+// Answers the print dialog from a script: each answer prints to a PDF file (or cancels, for an
+// empty name). Installs itself for its lifetime.
+class TPrintDialogScript : public TPrintDialogs {
+public:
+    TPrintDialogScript();
+    ~TPrintDialogScript() override;
+    void Answer(const std::string& pdfFile) { answers.push_back(pdfFile); }
+    int Asked() const { return asked; }
+    bool SetUpPrinter(QWidget* parent, QPrinter& printer) override;
+
+private:
+    std::deque<std::string> answers;
+    int asked = 0;
+};
 
 // The shown top-level window of type T, if any.
 template <class T>

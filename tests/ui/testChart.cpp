@@ -295,8 +295,29 @@ TEST_F(ChartSaving, TheDialogStartsInTheReportFolderProposesThePreviousNameAndAd
     ASSERT_EQ(dialogs.Asked().size(), 3u);
     EXPECT_EQ(dialogs.Asked()[0].Folder, dir.Path());
     EXPECT_EQ(dialogs.Asked()[0].Filter, "wmf-files|*.wmf|bmp-files|*.bmp|emf-files|*.emf|"
-                                         "png-files|*.png|svg-files|*.svg");
+                                         "png-files|*.png|svg-files|*.svg|pdf-files|*.pdf");
     EXPECT_EQ(dialogs.Asked()[1].Proposed, dir.File("june"));
+}
+
+// A PDF chart, saved or printed, is one page with the chart and its title as text.
+TEST_F(ChartSaving, APdfChartIsOnePageWithItsTitle) {
+    const std::string saved = Save(dir.File("chart.pdf"));
+    ASSERT_EQ(saved.substr(0, 5), "%PDF-");
+    EXPECT_EQ(PdfPages(dir.File("chart.pdf")), 1);
+    EXPECT_NE(PdfText(dir.File("chart.pdf")).find("Cropped Area"), std::string::npos);
+    // Chosen by its filter, without an extension typed.
+    Save(dir.File("by-filter"), 5);
+    EXPECT_EQ(PdfPages(dir.File("by-filter.pdf")), 1);
+
+    TPrintDialogScript printer;
+    printer.Answer(""); // cancelled: nothing printed
+    QTest::mouseClick(window.btnPrint, Qt::LeftButton);
+    printer.Answer(dir.File("printed.pdf"));
+    QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(printer.Asked(), 2);
+    EXPECT_EQ(PdfPages(dir.File("printed.pdf")), 1);
+    EXPECT_NE(PdfText(dir.File("printed.pdf")).find("Cropped Area"), std::string::npos);
+    EXPECT_TRUE(messages.Messages().empty());
 }
 
 TEST_F(ChartSaving, AFailedSaveIsReportedAndLeavesNoFile) {

@@ -1,5 +1,6 @@
 // Files named from outside the windows: the command line, a second start, a file manager.
 
+#include "MainWindowFixture.h"
 #include "UiTestSupport.h"
 
 #include "core/cFileIO.h"
@@ -45,21 +46,14 @@ std::string Caption(const QWidget* window) {
 
 // The main window with its editors on a folder of its own holding copies of the Seville example
 // (their crops stay in the build's example crop library).
-class OpenFiles : public ::testing::Test {
+class OpenFiles : public TMainWindowFixture {
 protected:
-    TTempDir dir;
-    TMessageRecorder messages;
-    TfrmQueltaMain main{[this](TGuiSettings& settings) {
-        settings.OpenProgramFolder(dir.Path(), dir.File("quelta.INI"));
-    }};
-    TAllData& data = main.AllData();
     TFileOpener* opener = nullptr;
     std::string gen, mtf, pat, str, crp;
 
     void SetUp() override {
-        CreateEditors(main);
+        TMainWindowFixture::SetUp();
         opener = new TFileOpener(main); // owned by the main window
-        main.show();
         gen = Copy(kExamples + "/General/Seville.gen", "General/Seville.gen");
         mtf = Copy(kExamples + "/Meteo/Seville.mtf", "Meteo/Seville.mtf");
         pat = Copy(kExamples + "/Pattern/Seville.pat", "Pattern/Seville.pat");

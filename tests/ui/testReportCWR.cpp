@@ -48,12 +48,16 @@ TEST_F(ReportCWRTest, IsAReadOnlyViewWithSaveAsAndExit) {
     EXPECT_EQ(window.redReport->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     EXPECT_EQ(window.mnuFile->title().toStdString(), "&File");
     const QList<QAction*> items = window.mnuFile->actions();
-    ASSERT_EQ(items.size(), 3);
+    ASSERT_EQ(items.size(), 5);
     EXPECT_EQ(items[0]->text().toStdString(), "&SaveAs");
     EXPECT_EQ(items[0]->toolTip().toStdString(), "Save report");
-    EXPECT_TRUE(items[1]->isSeparator());
-    EXPECT_EQ(items[2]->text().toStdString(), "E&xit");
+    EXPECT_EQ(items[1]->text().toStdString(), "&Print...");
+    EXPECT_EQ(items[1]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+    EXPECT_EQ(items[2]->text().toStdString(), "Export &PDF...");
+    EXPECT_TRUE(items[3]->isSeparator());
+    EXPECT_EQ(items[4]->text().toStdString(), "E&xit");
     EXPECT_TRUE(window.tlbReport->actions().contains(window.actSaveAs));
+    EXPECT_TRUE(window.tlbReport->actions().contains(window.actPrint));
 }
 
 TEST_F(ReportCWRTest, LinesSplitAtLineBreaksAndOnlyMarkedLinesAreBold) {
