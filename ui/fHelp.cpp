@@ -83,7 +83,7 @@ TfrmHelp::TfrmHelp(QWidget* owner) : QWidget(owner, Qt::Window) {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
     layout->addWidget(brwGuide, 1);
-    resize(900, 760);
+    resize(1000, 800); // the guide's pictures of the wider windows fit
 }
 
 QTextBlock TfrmHelp::HeadingBlock(const QString& heading, bool bySlug) const {

@@ -38,7 +38,7 @@ TfrmReportCWR::TfrmReportCWR(const TGuiSettings& settings, QWidget* owner)
     actPrint->setIcon(QIcon::fromTheme(QStringLiteral("document-print")));
     SetStandardShortcut(actPrint, QKeySequence::Print, QKeySequence(Qt::CTRL | Qt::Key_P));
     connect(actPrint, &QAction::triggered, this, &TfrmReportCWR::PrintReport);
-    actExportPdf = new QAction(QStringLiteral("Export &PDF..."), this);
+    actExportPdf = new QAction(QStringLiteral("&Export PDF..."), this);
     actExportPdf->setObjectName(QStringLiteral("actExportPdf"));
     actExportPdf->setToolTip(QStringLiteral("Save the report as a PDF file"));
     connect(actExportPdf, &QAction::triggered, this, &TfrmReportCWR::ExportPdf);

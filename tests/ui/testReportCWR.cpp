@@ -53,7 +53,7 @@ TEST_F(ReportCWRTest, IsAReadOnlyViewWithSaveAsAndExit) {
     EXPECT_EQ(items[0]->toolTip().toStdString(), "Save report");
     EXPECT_EQ(items[1]->text().toStdString(), "&Print...");
     EXPECT_EQ(items[1]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
-    EXPECT_EQ(items[2]->text().toStdString(), "Export &PDF...");
+    EXPECT_EQ(items[2]->text().toStdString(), "&Export PDF...");
     EXPECT_TRUE(items[3]->isSeparator());
     EXPECT_EQ(items[4]->text().toStdString(), "E&xit");
     EXPECT_TRUE(window.tlbReport->actions().contains(window.actSaveAs));

@@ -109,10 +109,11 @@ void TSingleInstance::Listen() {
                 const bool read = ReadHandOverMessage(*received, files);
                 delete received;
                 socket->deleteLater();
+                // Any connection asks the window forward, as a start of an older version did;
+                // the windows its files open come up over it.
+                emit RaiseRequested();
                 if (read && !files.isEmpty())
                     emit FilesReceived(files);
-                // Any connection asks the window forward, as a start of an older version did.
-                emit RaiseRequested();
             });
         }
     });

@@ -29,9 +29,9 @@ public:
     void ReleaseLock();
 
 signals:
-    // A second start's files (none when it had none), then its request to come forward.
-    void FilesReceived(const QStringList& files);
+    // A second start's request to come forward, then its files (if it had any).
     void RaiseRequested();
+    void FilesReceived(const QStringList& files);
 
 private:
     QString serverName;
