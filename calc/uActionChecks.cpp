@@ -1,5 +1,6 @@
 #include "calc/uActionChecks.h"
 
+#include "calc/uRangeCheck.h"
 #include "core/cUserMessages.h"
 #include "data/cAllData.h"
 
@@ -26,17 +27,25 @@ bool PatternFilePresent(const TAllData& data) {
     return false;
 }
 
+// The message, and on a second line the first value out of range when there is one (missing
+// data alone have none to name).
+void ShowInvalid(const std::string& text, const std::vector<TOutOfRange>& outOfRange) {
+    ShowError(outOfRange.empty() ? text : text + "\r" + OutOfRangeText(outOfRange.front()));
+}
+
 bool GeneralDataValid(const TAllData& data) {
     if (data.General.DataValid)
         return true;
-    ShowError("One or more general data are missing or some values are out of range");
+    ShowInvalid("One or more general data are missing or some values are out of range",
+                OutOfRangeGeneral(data.General, data.GuiSettings));
     return false;
 }
 
 bool MeteoDataValid(const TAllData& data) {
     if (data.Meteo.DataValid)
         return true;
-    ShowError("One or more meteo data are missing or some values are out of range");
+    ShowInvalid("One or more meteo data are missing or some values are out of range",
+                OutOfRangeMeteo(data.Meteo, data.GuiSettings, &data.General));
     return false;
 }
 

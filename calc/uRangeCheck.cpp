@@ -127,3 +127,8 @@ std::string OutOfRangeText(const TOutOfRange& fault) {
     return fault.Field + (fault.Period.empty() ? "" : ", " + fault.Period) + ": " + fault.Value +
            " (" + fault.Range + ")";
 }
+
+std::string OutOfRangeSaveQuestion(const TOutOfRange& fault) {
+    return "Out of range: " + fault.Field + (fault.Period.empty() ? "" : " in " + fault.Period) +
+           " = " + fault.Value + " (" + fault.Range + ")." + "\r" + "Save anyway?";
+}

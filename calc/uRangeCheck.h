@@ -54,3 +54,7 @@ std::vector<TOutOfRange> OutOfRangeSoil(const TSoil& soil, const TGuiSettings& u
 
 // "Tmin, Jan (1): -60.0 (Range: ...)", the line a message or the CLI shows.
 std::string OutOfRangeText(const TOutOfRange& fault);
+
+// The question before a record with such a value is saved: "Out of range: " + field
+// [+ " in " + period] + " = " + value + " (" + range + ")." + "\r" + "Save anyway?".
+std::string OutOfRangeSaveQuestion(const TOutOfRange& fault);

@@ -1,5 +1,6 @@
 #include "ui/fEditorBase.h"
 
+#include "calc/uRangeCheck.h"
 #include "core/cFileIO.h"
 #include "core/cGuiSettings.h"
 #include "core/cUserMessages.h"
@@ -177,13 +178,26 @@ bool TEditorBase::Save() {
     if (SaveRefused())
         return false;
     if (RecordFileName().empty())
-        return SaveAs();
+        return SaveUnderChosenName();
     return SaveUnder(ChangeFileExt(RecordFileName(), values.Extension));
 }
 
 bool TEditorBase::SaveAs() {
     if (SaveRefused())
         return false;
+    return SaveUnderChosenName();
+}
+
+bool TEditorBase::SaveOutOfRangeRefused(const std::vector<TOutOfRange>& outOfRange) {
+    // Unfinished work is worth keeping, but not without a word: the first value out of range
+    // is named, and the user decides.
+    if (outOfRange.empty())
+        return false;
+    return AskUser(TMessageKind::Warning, OutOfRangeSaveQuestion(outOfRange.front()),
+                   TMessageButtons::YesNo) != TMessageAnswer::Yes;
+}
+
+bool TEditorBase::SaveUnderChosenName() {
     std::string proposed = RecordFileName();
     if (values.ProposeWithExtension && !proposed.empty())
         proposed = ChangeFileExt(proposed, values.Extension);

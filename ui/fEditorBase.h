@@ -45,6 +45,7 @@ class QMenuBar;
 class TAllData;
 class TGuiSettings;
 class TfrmToolBar;
+struct TOutOfRange;
 
 // The values that tell one editor from another.
 struct TEditorValues {
@@ -119,6 +120,9 @@ protected:
     virtual std::vector<std::string> ClipboardBody() = 0;
     // True when the record may not be saved; the editor tells the user why.
     virtual bool SaveRefused() { return false; }
+    // Asks "Out of range: ... Save anyway?" for the first value out of range; true when the
+    // user says No (nothing is saved then).
+    bool SaveOutOfRangeRefused(const std::vector<TOutOfRange>& outOfRange);
     // What opening the window does; most editors show the record or start a new one.
     virtual void OnShowEditor();
     // Shows a record just loaded by Open.
@@ -183,6 +187,7 @@ private:
     void PrepareToShow();
     void Present();
     bool SaveUnder(const std::string& fileName);
+    bool SaveUnderChosenName();
     std::string Folder() const;
     TWatched* Watched(QObject* object);
     void MarkChangesOf(QWidget* field);

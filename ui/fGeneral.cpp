@@ -2,6 +2,7 @@
 
 #include "calc/uCurveNumber.h"
 #include "calc/uGeneralRanges.h"
+#include "calc/uRangeCheck.h"
 #include "core/cGuiSettings.h"
 #include "core/cNumberEntry.h"
 #include "core/cNumberFormat.h"
@@ -378,6 +379,11 @@ void TfrmGeneral::StoreFields(const std::string& fileName) {
     ApplyPeriodKind();
     for (int id : {WM_REFRESH_MAIN, WM_REFRESH_METEO, WM_REFRESH_CROPFACTOR})
         BroadCastBoodschap(id);
+}
+
+bool TfrmGeneral::SaveRefused() {
+    StoreAndNotify(); // the record as the fields show it
+    return SaveOutOfRangeRefused(OutOfRangeGeneral(Data().General, Units()));
 }
 
 void TfrmGeneral::StoreAndNotify() {

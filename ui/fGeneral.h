@@ -42,6 +42,7 @@ public:
     QLabel* lblDm_of_watappl;
 
 protected:
+    bool SaveRefused() override;
     void SetUnitCaptions() override;
     void ShowDefaults() override;
     void ShowRecord() override;

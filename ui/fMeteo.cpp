@@ -1,6 +1,7 @@
 #include "ui/fMeteo.h"
 
 #include "calc/uMeteoRanges.h"
+#include "calc/uRangeCheck.h"
 #include "calc/uReferenceET.h"
 #include "core/cError.h"
 #include "core/cGuiSettings.h"
@@ -406,6 +407,11 @@ void TfrmMeteo::CellChanged(QTableWidgetItem* item) {
     UpdateTotal();
     UpdateDataValid();
     grdMeteo->viewport()->update();
+}
+
+bool TfrmMeteo::SaveRefused() {
+    StoreFields(RecordFileName()); // the record as the grid shows it
+    return SaveOutOfRangeRefused(OutOfRangeMeteo(Data().Meteo, Units(), &Data().General));
 }
 
 void TfrmMeteo::UpdateTotal() {

@@ -39,6 +39,7 @@ public:
     QString FooterText(int section) const;
 
 protected:
+    bool SaveRefused() override;
     void SetUnitCaptions() override;
     void ShowDefaults() override;
     void ShowRecord() override;

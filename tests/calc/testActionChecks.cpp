@@ -72,7 +72,10 @@ TEST_F(ActionChecks, TheStrategyAsksForAPatternBeforeAnyRangeCheck) {
 TEST_F(ActionChecks, MeteoOutOfRangeIsAnErrorForTheReport) {
     data.Meteo.Tmax.Fill(60);
     EXPECT_FALSE(CheckReportAction(data, ValidateMeteoRecord));
-    EXPECT_EQ(messages.Texts(), std::vector<std::string>{kMeteoRange});
+    // The second line names the first value out of range.
+    EXPECT_EQ(messages.Texts(),
+              std::vector<std::string>{kMeteoRange + "\rTmax, Jan (1): 60.0 (Range: -50 <= "
+                                                     "Temperature <= 55 and Tmin < Tmax °C)"});
     EXPECT_EQ(messages.Messages()[0].Kind, TMessageKind::Error);
     EXPECT_FALSE(data.Meteo.DataValid);
 }
@@ -92,7 +95,21 @@ TEST_F(ActionChecks, ThePatternEditorDoesNotLookAtTheGeneralRanges) {
     EXPECT_TRUE(messages.Messages().empty());
     data.Meteo.RHmax.Fill(50); // below RHmean
     EXPECT_FALSE(CheckCropPatternAction(data, ValidateMeteoRecord));
-    EXPECT_EQ(messages.Texts(), std::vector<std::string>{kMeteoRange});
+    ASSERT_EQ(messages.Texts().size(), 1u);
+    EXPECT_EQ(messages.Texts()[0].rfind(kMeteoRange + "\rRHmax, Jan (1): 50.0", 0), 0u);
+}
+
+TEST_F(ActionChecks, TheGeneralMessageNamesItsFirstValueOutOfRangeIfThereIsOne) {
+    const TValidateMeteo valid = [](TAllData& d) { d.Meteo.DataValid = true; };
+    // Invalid, yet every value in range (as a field left without a number): the text alone.
+    data.General.DataValid = false;
+    EXPECT_FALSE(CheckReportAction(data, valid));
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{kGeneralRange});
+    messages.Clear();
+    data.General.IrrigableArea = data.General.GrossArea + 1;
+    EXPECT_FALSE(CheckReportAction(data, valid));
+    ASSERT_EQ(messages.Texts().size(), 1u);
+    EXPECT_EQ(messages.Texts()[0].rfind(kGeneralRange + "\rSize of irrigable area: ", 0), 0u);
 }
 
 TEST_F(ActionChecks, TheInstalledMeteoCheckDecides) {

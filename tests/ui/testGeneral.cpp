@@ -495,10 +495,33 @@ TEST_F(GeneralEditor, NewWithYesOnAnUnsavedRecordAsksForANameFirst) {
 TEST_F(GeneralEditor, AFailedSaveIsReportedAndKeepsTheChange) {
     data.General.FileName = dir.File("no-such-folder/site.gen");
     Type(editor.edtCountry, QStringLiteral("Chile"));
+    messages.Answer(TMessageAnswer::Yes); // save the unfinished data all the same
     editor.Save();
-    ASSERT_EQ(messages.Messages().size(), 1u);
-    EXPECT_EQ(messages.Messages()[0].Kind, TMessageKind::Error);
+    ASSERT_EQ(messages.Messages().size(), 2u);
+    EXPECT_EQ(messages.Messages()[1].Kind, TMessageKind::Error);
     EXPECT_TRUE(editor.Modified());
+}
+
+// Unfinished work is worth keeping, but a value out of range is named before it is saved.
+TEST_F(GeneralEditor, SavingAValueOutOfRangeAsksFirstAndNoSavesNothing) {
+    ReplaceText(editor.edtTot_Area, QStringLiteral("100"));
+    ReplaceText(editor.edtS_Area, QStringLiteral("120"));
+    dialogs.Answer(dir.File("site.gen"));
+    messages.Answer(TMessageAnswer::No);
+    EXPECT_FALSE(editor.Save());
+    EXPECT_EQ(messages.Texts(),
+              std::vector<std::string>{
+                  "Out of range: Size of irrigable area = 120.0 (Range: 1 < Irrigable area <= "
+                  "1000000 ha and Irrigable area <= Gross area).\rSave anyway?"});
+    EXPECT_EQ(messages.Messages()[0].Kind, TMessageKind::Warning);
+    EXPECT_EQ(messages.Messages()[0].Buttons, TMessageButtons::YesNo);
+    EXPECT_TRUE(dialogs.Asked().empty()); // no name asked for what is not saved
+    EXPECT_FALSE(FileExists(dir.File("site.gen")));
+    EXPECT_TRUE(editor.Modified());
+    messages.Answer(TMessageAnswer::Yes);
+    EXPECT_TRUE(editor.SaveAs());
+    EXPECT_TRUE(FileExists(dir.File("site.gen")));
+    EXPECT_FALSE(editor.Modified());
 }
 
 TEST_F(GeneralEditor, ExitWithNoKeepsANewRecordsValuesButRestoresALoadedOne) {

@@ -176,7 +176,9 @@ TEST_F(MainWindow, TheMenusChecksSayWhatIsMissingOrOutOfRange) {
     data.Meteo.WindSpeed.Fill(16);
     messages.Clear();
     OpenMenu(main.mnuReports);
-    EXPECT_EQ(messages.Texts(), std::vector<std::string>{kMeteoRange});
+    EXPECT_EQ(messages.Texts(),
+              std::vector<std::string>{kMeteoRange + "\rWindspeed, Jan (1): 16.0 (Range: 0 <= "
+                                                     "Windspeed <= 15 m/s)"});
 
     data.General.DataValid = false;
     messages.Clear();
