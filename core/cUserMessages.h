@@ -65,6 +65,8 @@ public:
     const std::vector<TRecordedMessage>& Messages() const { return messages; }
     std::vector<std::string> Texts() const;
     void Clear() { messages.clear(); }
+    // Drops the scripted answers no box has taken yet.
+    void ForgetAnswers() { script.clear(); }
 
 private:
     std::vector<TRecordedMessage> messages;

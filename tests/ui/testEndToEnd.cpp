@@ -2,6 +2,7 @@
 // build's example files: a new project typed from nothing, and the Seville example's report,
 // charts, text report, strategy and units.
 
+#include "ProgramFixture.h"
 #include "UiTestSupport.h"
 
 #include "calc/uCurveNumber.h"
@@ -51,78 +52,6 @@
 
 namespace {
 
-// Copies the example projects and the crop library of the build into folder.
-bool CopyExampleFiles(const std::string& folder) {
-    namespace fs = std::filesystem;
-    const fs::path app = fs::path(QUELTA_BINARY_DIR) / "app";
-    std::error_code ec;
-    for (const char* kind : {"General", "Meteo", "Pattern", "Strategy", "Crop"}) {
-        fs::copy(app / kind, fs::path(folder) / kind, fs::copy_options::recursive, ec);
-        if (ec)
-            return false;
-    }
-    return true;
-}
-
-// The program started on its own program folder, with every window built.
-class EndToEnd : public ::testing::Test {
-protected:
-    TTempDir dir;
-    TMessageRecorder messages;
-    TFileDialogScript dialogs;
-    const bool copied = CopyExampleFiles(dir.Path());
-    TfrmQueltaMain main{[this](TGuiSettings& settings) {
-        settings.OpenProgramFolder(dir.Path(), dir.File("quelta.INI"));
-    }};
-    TAllData& data = main.AllData();
-    TfrmGeneral* general = nullptr;
-    TfrmMeteo* meteo = nullptr;
-    TfrmCropPattern* pattern = nullptr;
-
-    void SetUp() override {
-        ASSERT_TRUE(copied) << "the build's example files are missing";
-        CreateEditors(main);
-        main.show();
-        general = main.findChild<TfrmGeneral*>();
-        meteo = main.findChild<TfrmMeteo*>();
-        pattern = main.findChild<TfrmCropPattern*>();
-        ASSERT_TRUE(general && meteo && pattern);
-    }
-    std::string File(const std::string& name) const { return dir.File(name); }
-    // Opens an editor from the File menu.
-    void OpenFromMenu(QAction* menuItem, QWidget* editor) {
-        OpenMenu(main.mnuFile);
-        menuItem->trigger();
-        ASSERT_TRUE(editor->isVisible());
-    }
-    // Opens the editor from the File menu and a file in it through the Open dialog.
-    void OpenInEditor(QAction* menuItem, TEditorBase* editor, const std::string& fileName) {
-        OpenFromMenu(menuItem, editor);
-        dialogs.Answer(fileName);
-        ClickCommand(editor->ToolBar(), editor->ToolBar()->FileOpen1);
-        EXPECT_TRUE(editor->windowTitle().endsWith(QString::fromStdString(fileName + "]")))
-            << editor->windowTitle().toStdString();
-    }
-    // Save As in editor under fileName; true when the file was written.
-    bool SaveAs(TEditorBase* editor, const std::string& fileName) {
-        dialogs.Answer(fileName);
-        ClickCommand(editor->ToolBar(), editor->ToolBar()->FileSaveAs1);
-        return FileExists(fileName);
-    }
-    // Opens menu, picks item and runs check on the modal window T it shows (the report,
-    // strategy and settings windows).
-    template <class T>
-    bool FromMenu(QMenu* menu, QAction* item, const std::function<void(T&)>& check) {
-        return RunModal<T>(
-            [&] {
-                OpenMenu(menu);
-                EXPECT_TRUE(item->isEnabled()) << item->text().toStdString();
-                item->trigger();
-            },
-            check);
-    }
-};
-
 // ---- a new project typed from nothing ----
 
 // A year of monthly weather as a spreadsheet holds it: minimum and maximum temperature,
@@ -156,7 +85,7 @@ const TCropTyped kCrops[] = {
     {"Tomato", "Tomato", {"0.6", "1.15", "0.8", "0.7"}, {30, 40, 45, 30}, "150", 3},
 };
 
-class NewProject : public EndToEnd {
+class NewProject : public TProgramFixture {
 protected:
     std::string CropFile(const TCropTyped& crop) const {
         return File(std::string("Crop/") + crop.Name + ".udc");
@@ -408,10 +337,10 @@ struct TSevilleModel {
     }
 };
 
-class Seville : public EndToEnd {
+class Seville : public TProgramFixture {
 protected:
     void SetUp() override {
-        EndToEnd::SetUp();
+        TProgramFixture::SetUp();
         OpenInEditor(main.actGeneral, general, File("General/Seville.gen"));
         OpenInEditor(main.actMeteo, meteo, File("Meteo/Seville.mtf"));
         OpenInEditor(main.actCropPattern, pattern, File("Pattern/Seville.pat"));
