@@ -527,6 +527,11 @@ void TStrategyModel::ComputeStrategy() {
     strategyGrid.Total[ChangeGWTable] = FormatFixed(ColumnSum(strategyGrid, ChangeGWTable), 2);
     strategyGrid.Average[DFUser] = FormatFixed(ColumnSum(strategyGrid, DFUser) / kMonths, 2);
     SumAndAverage(strategyGrid, VcDF, FormatFixed(ColumnSum(strategyGrid, VcDF), 0));
+    // No sum of depleted fractions and no mean precipitation or change is meant here: a "0"
+    // under a year of rain would read as a result.
+    strategyGrid.Total[DFUser] = "";
+    strategyGrid.Average[Precipitation] = "";
+    strategyGrid.Average[ChangeGWTable] = "";
 }
 
 void TStrategyModel::StoreStrategy() {

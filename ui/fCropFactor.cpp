@@ -194,7 +194,7 @@ void TfrmCropFactor::BuildFields() {
 void TfrmCropFactor::BuildFileMenu() {
     // This editor's menu calls the commands itself: Save and Save As stay enabled there.
     MenuBar()->clear();
-    mnuFile = MenuBar()->addMenu(QStringLiteral("File"));
+    mnuFile = MenuBar()->addMenu(QStringLiteral("&File"));
     mnuFile->addAction(QStringLiteral("New"), this, &TEditorBase::New);
     mnuFile->addAction(QStringLiteral("Open"), this, &TEditorBase::Open);
     mnuFile->addAction(QStringLiteral("Save"), this, &TEditorBase::Save);

@@ -107,7 +107,7 @@ void TfrmToolBar::ShowOnly(std::initializer_list<QAction*> shown) {
 }
 
 QMenu* TfrmToolBar::AddFileMenu(QMenuBar* bar) {
-    QMenu* file = bar->addMenu(QStringLiteral("File"));
+    QMenu* file = bar->addMenu(QStringLiteral("&File")); // Alt+F opens it, as in every window
     file->addActions({FileNew1, FileOpen1});
     file->addMenu(mnuRecent);
     file->addActions({FileSave1, FileSaveAs1, FileExit1, FileClose1});

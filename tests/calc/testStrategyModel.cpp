@@ -88,6 +88,12 @@ TEST_F(StrategyModelTest, FieldDataGiveDFCalcDFUserAndDFsustainable) {
     EXPECT_DOUBLE_EQ(strategy.VcDF.GetMonth(1), 352000);
     EXPECT_NEAR(strategy.ChangeGWTableStrategy.GetMonth(1), 0.08, 1e-12);
     EXPECT_EQ(model.WaterBalanceStrategy().Average[StrategyColumn::DFUser], "0.58");
+    // Sums and means the page does not make are left empty, not shown as 0.
+    const TStrategyGrid& grid = model.WaterBalanceStrategy();
+    EXPECT_EQ(grid.Total[StrategyColumn::DFUser], "");
+    EXPECT_EQ(grid.Average[StrategyColumn::Precipitation], "");
+    EXPECT_EQ(grid.Average[StrategyColumn::ChangeGWTable], "");
+    EXPECT_EQ(grid.Total[StrategyColumn::Precipitation], "480.0");
 }
 
 TEST_F(StrategyModelTest, ChangedCalculatedDFIsOfferedToTheStrategy) {

@@ -58,7 +58,7 @@ std::vector<std::string> RecentEntries(TfrmToolBar* strip, QMenu* file) {
 
 QMenu* FileMenu(QWidget* window) {
     for (QMenu* menu : window->findChildren<QMenu*>())
-        if (menu->title() == QStringLiteral("File"))
+        if (menu->title() == QStringLiteral("&File"))
             return menu;
     return nullptr;
 }

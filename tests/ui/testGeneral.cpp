@@ -405,7 +405,7 @@ TEST_F(GeneralEditor, TheCommandsCarryTheirCaptionsHintsAndShortcuts) {
     EXPECT_FALSE(bar->PatternLineAdd->isVisible());
     QMenu* file = editor.findChild<QMenuBar*>()->actions().at(0)->menu();
     ASSERT_NE(file, nullptr);
-    EXPECT_EQ(file->title().toStdString(), "File");
+    EXPECT_EQ(file->title().toStdString(), "&File");
     EXPECT_TRUE(file->actions().contains(bar->FileSave1));
     EXPECT_TRUE(bar->PopupMenu->actions().contains(bar->CopyToClipboard));
 }
