@@ -229,13 +229,6 @@ bool SpreadPastedText(TMeteoGridTexts& grid, int row, int column, const std::str
     return allNumbers;
 }
 
-TMeteoGridLayout MeteoGridLayout(int dataRows, int windowHeight) {
-    const int height = (dataRows + 1) * 21;
-    if (windowHeight - height < 170)
-        return {windowHeight - 190, true};
-    return {height, false};
-}
-
 std::vector<std::string> MeteoClipboardBody(const std::string& windCaption,
                                             const std::string& windText,
                                             const TMeteoRowTexts& captions,

@@ -70,13 +70,8 @@ bool MeteoCellAcceptsText(int column, const std::string& text);
 // Parts beyond the grid are dropped.
 bool SpreadPastedText(TMeteoGridTexts& grid, int row, int column, const std::string& text);
 
-// Height of the grid in a window of the given height: 21 pixels per row (row 0 included); when
-// that leaves less than 170 pixels for the rest, the window height less 190 with a scroll bar.
-struct TMeteoGridLayout {
-    int Height;
-    bool ScrollBar;
-};
-TMeteoGridLayout MeteoGridLayout(int dataRows, int windowHeight);
+// The height of a grid row, the caption row included: 21 pixels.
+constexpr int kMeteoRowHeight = 21;
 
 // The clipboard body after the common head: the wind height line, the group line, every grid
 // row from the captions on, and the footer.

@@ -36,7 +36,7 @@
 
 namespace {
 
-constexpr int kRowHeight = 21;
+constexpr int kRowHeight = kMeteoRowHeight;
 constexpr int kLabelColumnWidth = 96;
 constexpr int kDataColumnWidth = 84;
 const QColor kShade(223, 235, 255);
@@ -225,12 +225,15 @@ void TfrmMeteo::BuildFields() {
     layout->addLayout(top);
     layout->addSpacing(10);
     layout->addWidget(hdrGroups);
-    layout->addWidget(grdMeteo, 0, Qt::AlignLeft);
+    // The grid takes the height the window leaves, up to all its rows; the Total and the hint
+    // always stand below it.
+    grdMeteo->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    layout->addWidget(grdMeteo, 1, Qt::AlignLeft);
     layout->addWidget(hdrFooter);
     layout->addSpacing(30); // the range hint stands 30 pixels below the footer
     this->layout()->removeWidget(RangeHint());
     layout->addWidget(RangeHint());
-    layout->addStretch(1);
+    layout->addStretch(0);
 
     connect(grdMeteo, &QTableWidget::itemChanged, this, &TfrmMeteo::CellChanged);
     connect(grdMeteo, &QTableWidget::currentCellChanged, this, [this](int, int column) {
@@ -339,23 +342,28 @@ void TfrmMeteo::SetUnitCaptions() {
 }
 
 void TfrmMeteo::LayOut() {
-    const TMeteoGridLayout rule = MeteoGridLayout(grdMeteo->rowCount(), height());
+    const int full = FullGridHeight();
+    grdMeteo->setMinimumHeight(std::min(full, 3 * kRowHeight + 2 * grdMeteo->frameWidth()));
+    grdMeteo->setMaximumHeight(full);
+    FitGridWidth();
+}
+
+int TfrmMeteo::FullGridHeight() const {
+    return (grdMeteo->rowCount() + 1) * kRowHeight + 2 * grdMeteo->frameWidth();
+}
+
+void TfrmMeteo::FitGridWidth() {
+    // Rows that do not fit scroll: the grid is wider by the scroll bar, so no column is cut.
     int width = 2 * grdMeteo->frameWidth();
     for (int c = 0; c < kMeteoGridColumns; ++c)
         width += grdMeteo->columnWidth(c);
-    if (rule.ScrollBar)
+    if (grdMeteo->height() < FullGridHeight())
         width += grdMeteo->verticalScrollBar()->sizeHint().width();
-    grdMeteo->setFixedSize(width,
-                           std::max(rule.Height, 3 * kRowHeight) + 2 * grdMeteo->frameWidth());
+    grdMeteo->setFixedWidth(width);
     hdrGroups->setFixedWidth(width);
     hdrFooter->setFixedWidth(width);
     hdrGroups->update();
     hdrFooter->update();
-}
-
-void TfrmMeteo::resizeEvent(QResizeEvent* event) {
-    TEditorBase::resizeEvent(event);
-    LayOut();
 }
 
 void TfrmMeteo::ShowDefaults() {
@@ -492,6 +500,8 @@ void TfrmMeteo::FieldKeyReleased(QWidget* field) {
 }
 
 bool TfrmMeteo::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == grdMeteo && event->type() == QEvent::Resize)
+        FitGridWidth(); // a height that no longer holds every row brings the scroll bar
     const bool inGrid = watched == grdMeteo || (watched->parent() == grdMeteo->viewport() &&
                                                 qobject_cast<QLineEdit*>(watched) != nullptr);
     if (inGrid) {

@@ -48,7 +48,6 @@ protected:
     void FieldKeyReleased(QWidget* field) override;
     bool ShowOwnHint(QWidget* focused) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     bool filling = false; // the grid is being written by the program
@@ -64,6 +63,8 @@ private:
     bool WindHeightCheck();
     double WindHeightMetres() const;
     void LayOut();
+    int FullGridHeight() const;
+    void FitGridWidth();
     void ShowGridHint();
     bool GridKeyPress(QObject* watched, QKeyEvent* key);
     // Ctrl+V in the grid: a paste with tabs or line ends is spread from the current cell; a

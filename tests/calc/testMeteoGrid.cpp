@@ -227,13 +227,6 @@ TEST(MeteoGrid, PastedLinesSpreadOverTheGrid) {
     EXPECT_EQ(grid[2][5], "5");
 }
 
-TEST(MeteoGrid, LayoutGivesTheGridRoomOrAScrollBar) {
-    EXPECT_EQ(MeteoGridLayout(12, 600).Height, 273);
-    EXPECT_FALSE(MeteoGridLayout(12, 600).ScrollBar);
-    EXPECT_EQ(MeteoGridLayout(52, 600).Height, 410);
-    EXPECT_TRUE(MeteoGridLayout(52, 600).ScrollBar);
-}
-
 TEST(MeteoGrid, ClipboardBodyListsWindGroupsRowsAndFooter) {
     TGuiSettings units;
     TMeteo m;

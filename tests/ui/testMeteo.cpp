@@ -217,6 +217,22 @@ TEST_F(MeteoEditor, WeeksAndTenDayPeriodsGiveTheirRows) {
     editor.ShowEditor();
     ASSERT_EQ(editor.grdMeteo->rowCount(), 36);
     EXPECT_EQ(editor.grdMeteo->horizontalHeaderItem(0)->text().toStdString(), "(10 days)");
+
+    // However many rows, the Total stands under the grid and the hint under the Total, inside
+    // the window, at the sizes a user gives it; what does not fit scrolls.
+    const QWidget* footer = editor.findChild<QWidget*>(QStringLiteral("hdrFooter"));
+    ASSERT_TRUE(footer);
+    for (const QSize size : {QSize(860, 560), QSize(860, 900), QSize(860, 420)}) {
+        editor.resize(size);
+        QApplication::processEvents();
+        const auto bottom = [this](const QWidget* w) {
+            return w->mapTo(&editor, w->rect().bottomLeft()).y();
+        };
+        const auto top = [this](const QWidget* w) { return w->mapTo(&editor, QPoint(0, 0)).y(); };
+        EXPECT_LE(bottom(editor.grdMeteo), top(footer)) << size.height();
+        EXPECT_LT(bottom(footer), top(editor.RangeHint())) << size.height();
+        EXPECT_LE(bottom(editor.RangeHint()), editor.height()) << size.height();
+    }
 }
 
 TEST_F(MeteoEditor, DeleteEmptiesACellAndFullValidationFindsIt) {
