@@ -89,6 +89,7 @@ TfrmStrategy::TfrmStrategy(TAllData& data, TStrategySources s, QWidget* owner)
         pgcWaterBalance->setTabVisible(1, false);
         pgcWaterRequirement->setTabVisible(1, false);
         pgcWaterRequirement->setTabVisible(2, false);
+        ShowFirstVisiblePage(pgcWaterBalance);
     }
     for (QTabWidget* pages : {pgcTracks, pgcWaterBalance, pgcWaterRequirement, pgcComparison})
         connect(pages, &QTabWidget::currentChanged, this, [this] { PageChanged(); });
@@ -195,9 +196,18 @@ void TfrmStrategy::Activate() {
     activated = true;
     displaying = true;
     for (QTabWidget* pages : {pgcTracks, pgcWaterBalance, pgcWaterRequirement, pgcComparison})
-        pages->setCurrentIndex(0);
+        ShowFirstVisiblePage(pages);
     displaying = false;
     Display();
+}
+
+// A pattern without crops hides the first pages: the first page is then the first one shown.
+void TfrmStrategy::ShowFirstVisiblePage(QTabWidget* pages) {
+    for (int i = 0; i < pages->count(); ++i)
+        if (pages->isTabVisible(i)) {
+            pages->setCurrentIndex(i);
+            return;
+        }
 }
 
 bool TfrmStrategy::CheckCroppedArea() {

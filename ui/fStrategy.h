@@ -101,6 +101,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void ShowFirstVisiblePage(QTabWidget* pages);
     TStrategySources sources;
     std::unique_ptr<TStrategyModel> model;
     bool activated = false;

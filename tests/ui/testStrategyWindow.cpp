@@ -421,3 +421,25 @@ TEST_F(StrategyWindowTest, MethodChoiceRecomputesWithItsSeries) {
     EXPECT_EQ(w->Model().Method(), 2);
     EXPECT_NE(CellText(w->grdInputETa, 1, InputETaColumn::ETp), penman);
 }
+
+// A pattern without crops: only the pages that need none are shown, and the window opens on the
+// first of them with its own page and its commands.
+TEST_F(StrategyWindowTest, APatternWithoutCropsShowsItsFirstVisiblePage) {
+    auto w = std::make_unique<TfrmStrategy>(data, Sources([](int method) {
+                                                TStrategyProject p = SmallProject(method);
+                                                p.Crops.clear();
+                                                return p;
+                                            }),
+                                            nullptr);
+    w->Open();
+    EXPECT_FALSE(w->pgcWaterBalance->isTabVisible(0));
+    EXPECT_FALSE(w->pgcWaterBalance->isTabVisible(1));
+    EXPECT_EQ(w->pgcWaterBalance->currentIndex(), 2);
+    EXPECT_EQ(w->pgcWaterBalance->currentWidget(), w->grdStrategy);
+    EXPECT_EQ(w->ShownPage(), TStrategyPage::WaterBalanceStrategy);
+    EXPECT_TRUE(w->ToolBar()->CopyToClipboard->isEnabled());
+    ClickTab(w->pgcTracks, 1);
+    EXPECT_EQ(w->ShownPage(), TStrategyPage::InputETa);
+    ClickTab(w->pgcTracks, 0);
+    EXPECT_EQ(w->pgcWaterBalance->currentWidget(), w->grdStrategy);
+}
