@@ -118,6 +118,9 @@ TStrategyGridView::TStrategyGridView(TStrategyPage p, const TStrategyGrid& layou
         }
         for (int r = 1; r < rowCount(); ++r)
             item(r, ComparisonColumn::Remark)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        // The heading stands where the remarks begin, not in the middle of the wide column.
+        if (QTableWidgetItem* heading = horizontalHeaderItem(ComparisonColumn::Remark))
+            heading->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     }
     if (layout.Average.empty())
         hideRow(kAverageRow);

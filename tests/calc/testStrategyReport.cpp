@@ -58,6 +58,14 @@ TEST(StrategyReport, LinesInOrder) {
     EXPECT_EQ(r[12].Text, std::string(105, '-'));
     EXPECT_TRUE(r[13].Bold);
     EXPECT_EQ(r[15].Text.size(), 53u);
+    // Each heading stands over its column in the fixed font of the report: the requirements at
+    // 20 and 37, the remarks at 54, in the heading and in every month's line.
+    EXPECT_EQ(r[13].Text.find("Irrigation water"), 20u);
+    EXPECT_EQ(r[13].Text.find("Irrigation water", 21), 37u);
+    EXPECT_EQ(r[13].Text.find("Remarks and Warnings"), 54u);
+    EXPECT_EQ(r[18].Text.find("1200"), 20u);
+    EXPECT_EQ(r[18].Text.find("1500"), 37u);
+    EXPECT_EQ(r[18].Text.find("Allow lower"), 54u);
     EXPECT_EQ(r[17].Text, "Month     (-)       (m3/month)       (m3/month)       ");
     EXPECT_EQ(r[18].Text, "Jan (1)   0.60      1200             1500             "
                           "Allow lower ETa from irr.area / decrease DF" +

@@ -443,3 +443,12 @@ TEST_F(StrategyWindowTest, APatternWithoutCropsShowsItsFirstVisiblePage) {
     ClickTab(w->pgcTracks, 0);
     EXPECT_EQ(w->pgcWaterBalance->currentWidget(), w->grdStrategy);
 }
+
+TEST_F(StrategyWindowTest, TheRemarksHeadingStandsWhereTheRemarksBegin) {
+    auto w = OpenWindow();
+    const auto left = [](const QTableWidgetItem* item) {
+        return (item->textAlignment() & Qt::AlignHorizontal_Mask) == Qt::AlignLeft;
+    };
+    EXPECT_TRUE(left(w->grdComparison->horizontalHeaderItem(ComparisonColumn::Remark)));
+    EXPECT_TRUE(left(w->grdComparison->item(1, ComparisonColumn::Remark)));
+}
