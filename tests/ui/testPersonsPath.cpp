@@ -6,19 +6,23 @@
 
 #include "ProgramFixture.h"
 
+#include "core/cNumberFormat.h"
 #include "core/cValueStream.h"
 #include "data/cCropPattern.h"
 #include "data/cGeneral.h"
 #include "data/cMeteo.h"
+#include "data/cStrategyRatios.h"
 #include "ui/fCropFactor.h"
 #include "ui/fCropPatternLine.h"
 #include "ui/fReportData.h"
+#include "ui/fSettings.h"
 #include "ui/fStrategy.h"
 #include "ui/fStrategyGrid.h"
 #include "ui/platform/pWindowMessages.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -617,4 +621,56 @@ TEST_F(PersonsPath, AnExceptionOutOfAHandlerIsShownAndTheProgramGoesOn) {
     EXPECT_EQ(Held(data), before);
     EXPECT_TRUE(general->Modified());
     EXPECT_EQ(general->edtRegion->text().right(5), QStringLiteral("typed"));
+}
+
+// ---- what the windows show ----
+
+TEST_F(PersonsPath, TheHintFollowsTheFocusAndTheUnits) {
+    Enter(TDataState::GeneralMeteo);
+    general->edtAlti->setFocus();
+    general->activateWindow();
+    QApplication::processEvents();
+    ASSERT_EQ(general->RangeHint()->text().toStdString(), "Range: -500 <= Altitude <= 4500 m");
+    // A choice list or a check box has no range: the line is emptied.
+    for (QWidget* other :
+         std::initializer_list<QWidget*>{static_cast<QWidget*>(general->cbxCalcPer),
+                                         static_cast<QWidget*>(general->ckbxFixedPercent)}) {
+        other->setFocus();
+        QApplication::processEvents();
+        EXPECT_EQ(general->RangeHint()->text(), QString()) << other->objectName().toStdString();
+        general->edtAlti->setFocus();
+        QApplication::processEvents();
+    }
+    // Feet chosen in the settings: the wind height's hint in the meteo editor says feet at once.
+    meteo->edtWHeigth->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(meteo->RangeHint()->text().toStdString(),
+              "Range: 0.5 < Height windspeed measurement <= 15 m");
+    RunModal<TfrmSettings>([&] { main.actSettings->trigger(); },
+                           [](TfrmSettings& settings) {
+                               Choose(settings.cbxLengthHeigth,
+                                      settings.cbxLengthHeigth->itemText(1));
+                               settings.Save();
+                           });
+    DeliverPostedEvents();
+    EXPECT_EQ(meteo->RangeHint()->text().toStdString(),
+              "Range: 1.64 < Height windspeed measurement <= 49.21 ft");
+    EXPECT_EQ(general->RangeHint()->text().toStdString(), "Range: -1640 <= Altitude <= 14763 ft");
+}
+
+TEST_F(PersonsPath, ANewStrategyShowsItsFlowRegimeWithItsRatio) {
+    Enter(TDataState::Everything);
+    data.Strategy.FileName.clear();
+    RunModal<TfrmStrategy>(
+        [&] { main.actStrategy->trigger(); },
+        [&](TfrmStrategy& window) {
+            ClickTab(window.pgcTracks, 1);
+            ClickTab(window.pgcWaterRequirement, 1);
+            ASSERT_EQ(window.cbxFlowRegime->currentText().toStdString(), "Continuous");
+            EXPECT_EQ(window.edtConveyRatio->text().toStdString(),
+                      FormatFixed(ConveyanceRatioOf(0, data.General.IrrigableArea), 2));
+            EXPECT_NE(window.edtConveyRatio->text().toStdString(), "0.00");
+            EXPECT_FALSE(window.Modified());
+        });
+    EXPECT_TRUE(messages.Messages().empty());
 }
