@@ -15,14 +15,15 @@
 #include "ui/fCropFactor.h"
 #include "ui/fCropPatternLine.h"
 #include "ui/fReportData.h"
+#include "ui/fReportGrid.h"
 #include "ui/fSettings.h"
 #include "ui/fStrategy.h"
 #include "ui/fStrategyGrid.h"
 #include "ui/platform/pWindowMessages.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -673,4 +674,32 @@ TEST_F(PersonsPath, ANewStrategyShowsItsFlowRegimeWithItsRatio) {
             EXPECT_FALSE(window.Modified());
         });
     EXPECT_TRUE(messages.Messages().empty());
+}
+
+// The grids nobody types in (the cropping pattern's list of crops, the report's tables) take a
+// paste of any shape without a change or a word.
+TEST_F(PersonsPath, PastesIntoTheGridsNobodyTypesInChangeNothing) {
+    Enter(TDataState::Everything);
+    const std::string before = Held(data);
+    const auto pasteAll = [&](QWidget* grid) {
+        for (const TPaste& paste : Pastes()) {
+            QApplication::clipboard()->setText(paste.Text);
+            X11Key(grid, Qt::Key_V, Qt::ControlModifier);
+            DeliverPostedEvents();
+        }
+    };
+    OpenFromMenu(main.actCropPattern, pattern);
+    pattern->grdCropPattern->setCurrentCell(0, 1);
+    pasteAll(pattern->grdCropPattern);
+    EXPECT_FALSE(pattern->Modified());
+    RunModal<TfrmReportData>([&] { main.actReport->trigger(); },
+                             [&](TfrmReportData& report) {
+                                 for (int table = 0; table < report.tabTables->count(); ++table) {
+                                     ClickTab(report.tabTables, table);
+                                     pasteAll(report.grdTable);
+                                 }
+                                 EXPECT_TRUE(report.isVisible());
+                             });
+    EXPECT_EQ(Held(data), before);
+    EXPECT_TRUE(messages.Messages().empty()) << messages.Texts()[0];
 }
