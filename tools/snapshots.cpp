@@ -172,12 +172,7 @@ bool SaveReportWindows(TfrmQueltaMain& main, const QDir& folder) {
     window.cbxCrop->setCurrentIndex(0);
     window.cbxRainfall->setCurrentIndex(0);
 
-    reportWindow->Clear();
-    for (const TReportLine& line : window.Model().TextReport()) {
-        if (line.Bold)
-            reportWindow->SetBold();
-        reportWindow->AddLine(line.Text);
-    }
+    reportWindow->SetReport(window.Model().TextReport());
     reportWindow->redReport->moveCursor(QTextCursor::Start);
     ok = Save(reportWindow, folder, "report-text") && ok;
     reportWindow->hide();
@@ -206,12 +201,7 @@ bool SaveScheduleWindows(TfrmQueltaMain& main, const QDir& folder) {
         window.pgcResults->setCurrentIndex(page);
         ok = Save(&window, folder, pages[page]) && ok;
     }
-    reportWindow->Clear();
-    for (const TReportLine& line : window.Model().TextReport()) {
-        if (line.Bold)
-            reportWindow->SetBold();
-        reportWindow->AddLine(line.Text);
-    }
+    reportWindow->SetReport(window.Model().TextReport());
     reportWindow->redReport->moveCursor(QTextCursor::Start);
     ok = Save(reportWindow, folder, "schedule-report") && ok;
     reportWindow->hide();

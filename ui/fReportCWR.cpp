@@ -110,14 +110,18 @@ void TfrmReportCWR::ShowWindow() {
     exec();
 }
 
-void TfrmReportCWR::ShowReport(const TReportText& lines, const std::string& caption) {
-    setWindowTitle(QString::fromStdString(caption));
+void TfrmReportCWR::SetReport(const TReportText& lines) {
     Clear();
     for (const TReportLine& line : lines) {
         if (line.Bold)
             SetBold();
         AddLine(line.Text);
     }
+}
+
+void TfrmReportCWR::ShowReport(const TReportText& lines, const std::string& caption) {
+    setWindowTitle(QString::fromStdString(caption));
+    SetReport(lines);
     ShowWindow();
 }
 

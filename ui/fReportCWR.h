@@ -31,8 +31,9 @@ public:
     void SetBold();
     // Shows the window modally; returns when the user has closed it.
     void ShowWindow();
-    // Clear, every line of report with its bold, ShowWindow; the window is titled after the
-    // report it shows.
+    // Clear, then every line of report with its bold.
+    void SetReport(const TReportText& report);
+    // SetReport, then ShowWindow; the window is titled after the report it shows.
     void ShowReport(const TReportText& report,
                     const std::string& caption = "Report Crop Water Requirements");
     // The "&SaveAs" command.
