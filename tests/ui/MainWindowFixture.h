@@ -9,9 +9,8 @@
 
 #include <gtest/gtest.h>
 
-// The main window on a program folder of its own (a temporary folder), with every window built
-// and shown as the program starts it; messages are recorded.
-class TMainWindowFixture : public ::testing::Test {
+// The main window on a program folder of its own (a temporary folder); messages are recorded.
+class TMainWindowOnly : public ::testing::Test {
 protected:
     TTempDir dir;
     TMessageRecorder messages;
@@ -19,7 +18,11 @@ protected:
         settings.OpenProgramFolder(dir.Path(), dir.File("quelta.INI"));
     }};
     TAllData& data = main.AllData();
+};
 
+// The same with every window built and shown as the program starts it.
+class TMainWindowFixture : public TMainWindowOnly {
+protected:
     void SetUp() override {
         CreateEditors(main);
         main.show();

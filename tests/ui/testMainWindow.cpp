@@ -1,3 +1,4 @@
+#include "MainWindowFixture.h"
 #include "UiTestSupport.h"
 
 #include "core/cNumberFormat.h"
@@ -50,29 +51,18 @@ const std::string kLoadGeneral = "Load a General data file or save a new General
 const std::string kMeteoRange =
     "One or more meteo data are missing or some values are out of range";
 
-// A main window on a project of its own, with its settings in a temporary folder.
-class MainWindow : public ::testing::Test {
-protected:
-    TTempDir dir;
-    TMessageRecorder messages;
-    TfrmQueltaMain main{[this](TGuiSettings& settings) {
-        settings.OpenProgramFolder(dir.Path(), dir.File("quelta.INI"));
-    }};
-    TAllData& data = main.AllData();
-};
+using MainWindow = TMainWindowOnly;
 
-// The main window with its editors, as the program starts it.
-class WithEditors : public MainWindow {
+class WithEditors : public TMainWindowFixture {
 protected:
     TfrmGeneral* general = nullptr;
     TfrmMeteo* meteo = nullptr;
 
     void SetUp() override {
-        CreateEditors(main);
+        TMainWindowFixture::SetUp();
         general = main.findChild<TfrmGeneral*>();
         meteo = main.findChild<TfrmMeteo*>();
         ASSERT_TRUE(general && meteo);
-        main.show();
     }
 };
 
