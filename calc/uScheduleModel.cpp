@@ -71,3 +71,7 @@ TReportText TScheduleModel::TextReport() const {
                                                    RainfallMethodName(rainfall)),
                               schedule, *result, data.GuiSettings);
 }
+
+std::string TScheduleModel::StatusLine() const {
+    return result ? ScheduleStatusLine(result->Season, data.GuiSettings) : error;
+}

@@ -49,6 +49,8 @@ public:
     TScheduleTable Table() const;
     std::vector<TInfoLine> Summary() const;
     TReportText TextReport() const;
+    // The season in one line, or why there is no result.
+    std::string StatusLine() const;
 
 private:
     TAllData& data;

@@ -217,6 +217,15 @@ std::vector<TInfoLine> ScheduleSummary(const TScheduleResult& result, const TGui
     return lines;
 }
 
+std::string ScheduleStatusLine(const TScheduleSeason& season, const TGuiSettings& s) {
+    const std::string depth = " " + s.CurrentUnitLabel(Q::Depth);
+    return std::to_string(season.Irrigations) + " irrigations, " +
+           s.FormatValue(Q::Depth, season.Net) + depth + " net, " +
+           s.FormatValue(Q::Depth, season.Gross) + depth + " gross; ETa / ETc " +
+           FormatFixed(season.RelativeET, 2) + ", yield reduction " +
+           Percent(season.YieldReduction).Text + " %";
+}
+
 std::string ScheduleCsv(const TScheduleTable& table) {
     std::string csv;
     for (std::size_t c = 0; c < table.Header.size(); ++c) {

@@ -43,6 +43,10 @@ TScheduleTable BuildScheduleTable(const TScheduleResult& result, const TGuiSetti
 // The season summary: caption, value as shown, unit, and the metric number.
 std::vector<TInfoLine> ScheduleSummary(const TScheduleResult& result, const TGuiSettings& settings);
 
+// The window's status line: "12 irrigations, 310.0 mm net, 477.0 mm gross; ETa / ETc 0.98,
+// yield reduction 2.5 %".
+std::string ScheduleStatusLine(const TScheduleSeason& season, const TGuiSettings& settings);
+
 // RFC 4180: a heading line ("ETc (mm)"), then one line per day; numbers as shown, with a point
 // whatever the locale; lines end in CR LF.
 std::string ScheduleCsv(const TScheduleTable& table);

@@ -642,18 +642,7 @@ void TfrmSchedule::Display() {
 void TfrmSchedule::DisplayResults() {
     const bool ran = model.Result().has_value();
     pgcResults->Show(model.Table(), model.Summary(), Units());
-    if (ran) {
-        const TScheduleSeason& season = model.Result()->Season;
-        const std::string depth = " " + Units().CurrentUnitLabel(QK::Depth);
-        SetText(lblStatus, std::to_string(season.Irrigations) + " irrigations, " +
-                               Units().FormatValue(QK::Depth, season.Net) + depth + " net, " +
-                               Units().FormatValue(QK::Depth, season.Gross) + depth +
-                               " gross; ETa / ETc " + FormatFixed(season.RelativeET, 2) +
-                               ", yield reduction " + FormatFixed(100 * season.YieldReduction, 1) +
-                               " %");
-    } else {
-        SetText(lblStatus, model.Error());
-    }
+    SetText(lblStatus, model.StatusLine());
     lblStatus->setStyleSheet(ran ? QString() : QStringLiteral("color: #b00000"));
     actExportCsv->setEnabled(ran);
     actReport->setEnabled(ran);

@@ -294,6 +294,11 @@ TEST(ScheduleReport, SummaryAndTextReportShowTheSeason) {
     EXPECT_EQ(line("Water balance error").Value, "0.0");
     EXPECT_EQ(line("Yield reduction (seasonal Ky)").Unit, "%");
     EXPECT_EQ(*line("ETa / ETc").Raw, r.Season.RelativeET);
+    EXPECT_EQ(ScheduleStatusLine(r.Season, data.GuiSettings),
+              line("Irrigations").Value + " irrigations, " + line("Net irrigation").Value +
+                  " mm net, " + line("Gross irrigation").Value + " mm gross; ETa / ETc " +
+                  line("ETa / ETc").Value + ", yield reduction " +
+                  line("Yield reduction (seasonal Ky)").Value + " %");
 
     const TReportText report = ScheduleTextReport(
         ScheduleReportHeader(data, "/data/Maize.sch", "Penman - Monteith", "USDA Method"), s, r,
