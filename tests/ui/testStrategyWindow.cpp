@@ -398,21 +398,6 @@ TEST_F(StrategyWindowTest, CroppedAreaAboveIrrigableAreaClosesTheWindow) {
     EXPECT_FALSE(w.isVisible());
 }
 
-TEST_F(StrategyWindowTest, PagesNeedingCropsAreHiddenWithoutThem) {
-    TfrmStrategy w(data, Sources([](int method) {
-                       TStrategyProject p = SmallProject(method);
-                       p.Crops.clear();
-                       return p;
-                   }),
-                   nullptr);
-    w.Open();
-    EXPECT_FALSE(w.pgcWaterBalance->isTabVisible(0));
-    EXPECT_FALSE(w.pgcWaterBalance->isTabVisible(1));
-    EXPECT_TRUE(w.pgcWaterBalance->isTabVisible(2));
-    EXPECT_FALSE(w.pgcWaterRequirement->isTabVisible(1));
-    EXPECT_FALSE(w.pgcWaterRequirement->isTabVisible(2));
-}
-
 TEST_F(StrategyWindowTest, MethodChoiceRecomputesWithItsSeries) {
     auto w = OpenWindow();
     w->ShowPage(TStrategyPage::InputETa);
@@ -434,6 +419,9 @@ TEST_F(StrategyWindowTest, APatternWithoutCropsShowsItsFirstVisiblePage) {
     w->Open();
     EXPECT_FALSE(w->pgcWaterBalance->isTabVisible(0));
     EXPECT_FALSE(w->pgcWaterBalance->isTabVisible(1));
+    EXPECT_TRUE(w->pgcWaterBalance->isTabVisible(2));
+    EXPECT_FALSE(w->pgcWaterRequirement->isTabVisible(1));
+    EXPECT_FALSE(w->pgcWaterRequirement->isTabVisible(2));
     EXPECT_EQ(w->pgcWaterBalance->currentIndex(), 2);
     EXPECT_EQ(w->pgcWaterBalance->currentWidget(), w->grdStrategy);
     EXPECT_EQ(w->ShownPage(), TStrategyPage::WaterBalanceStrategy);
