@@ -198,11 +198,15 @@ TJson RecordToJson(const TRecord& record, TVisit visit) {
     return json;
 }
 
+// nested names a field the caller reads itself (a pattern's lines, a schedule's soil).
 template <class TRecord, class TVisit>
-void RecordFromJson(const TJson& json, TRecord& record, TVisit visit) {
+void RecordFromJson(const TJson& json, TRecord& record, TVisit visit,
+                    const char* nested = nullptr) {
     RequireObject(json);
     TFromJson v{json, {}};
     visit(v, record);
+    if (nested)
+        v.seen.insert(nested);
     v.RejectUnknown();
 }
 
@@ -249,11 +253,8 @@ TJson ToJson(const TCropPattern& pattern) {
 }
 
 void FromJson(const TJson& json, TCropPattern& pattern) {
-    RequireObject(json);
-    TFromJson v{json, {}};
-    VisitCropPattern(v, pattern);
-    v.seen.insert("Lines");
-    v.RejectUnknown();
+    RecordFromJson(
+        json, pattern, [](auto& v, auto& p) { VisitCropPattern(v, p); }, "Lines");
     if (!json.contains("Lines"))
         return;
     const TJson& lines = json.at("Lines");
@@ -281,11 +282,8 @@ TJson ToJson(const TSchedule& schedule) {
 }
 
 void FromJson(const TJson& json, TSchedule& schedule) {
-    RequireObject(json);
-    TFromJson v{json, {}};
-    VisitSchedule(v, schedule);
-    v.seen.insert("Soil");
-    v.RejectUnknown();
+    RecordFromJson(
+        json, schedule, [](auto& v, auto& r) { VisitSchedule(v, r); }, "Soil");
     if (json.contains("Soil"))
         FromJson(json.at("Soil"), schedule.Soil);
     if (static_cast<unsigned>(schedule.Timing) > static_cast<unsigned>(TScheduleTiming::Never))
