@@ -284,6 +284,8 @@ TEST(HandOver, MessagesRoundTripAndForeignBytesAreRefused) {
     EXPECT_TRUE(read.isEmpty());
     for (const QByteArray& foreign :
          {QByteArray("r"), QByteArray(), HandOverMessage(files).chopped(3),
-          HandOverMessage(files) + "more", QByteArray(12, '\xff')})
+          HandOverMessage(files) + "more", QByteArray(12, '\xff'),
+          // our magic, then a count of names far beyond the bytes that follow
+          HandOverMessage({}).chopped(4) + QByteArray(8, '\x7f')})
         EXPECT_FALSE(ReadHandOverMessage(foreign, read)) << foreign.toHex().toStdString();
 }

@@ -33,9 +33,23 @@ bool ReadHandOverMessage(const QByteArray& bytes, QStringList& files) {
     QDataStream in(bytes);
     in.setVersion(QDataStream::Qt_6_0);
     quint32 magic = 0;
+    quint32 count = 0;
+    in >> magic >> count;
+    // Every name takes at least its four-byte length. The list is read name by name, since
+    // Qt's own list reading reserves room for whatever count the bytes claim first.
+    if (in.status() != QDataStream::Ok || magic != kHandOverMagic ||
+        count > (bytes.size() - 2 * sizeof(quint32)) / sizeof(quint32))
+        return false;
     QStringList read;
-    in >> magic >> read;
-    if (in.status() != QDataStream::Ok || magic != kHandOverMagic || !in.atEnd())
+    read.reserve(count);
+    for (quint32 i = 0; i < count; ++i) {
+        QString file;
+        in >> file;
+        if (in.status() != QDataStream::Ok)
+            return false;
+        read.append(file);
+    }
+    if (!in.atEnd())
         return false;
     files = read;
     return true;
