@@ -118,15 +118,33 @@ TMeteoCellState MeteoCellState(const TMeteoRowTexts& row, int column, const TGui
                : TMeteoCellState::Valid;
 }
 
-bool MeteoGridValid(const TMeteoGridTexts& grid, const TGuiSettings& units,
-                    const TMaxSunshine& maxSunshine) {
+namespace {
+
+// Whether every data cell's state passes; the sunshine limit is worked out once per row.
+template <typename Passes>
+bool EveryCellState(const TMeteoGridTexts& grid, const TGuiSettings& units,
+                    const TMaxSunshine& maxSunshine, Passes passes) {
     for (std::size_t p = 0; p < grid.size(); ++p) {
         const double limit = maxSunshine(static_cast<int>(p) + 1);
         for (int c = 1; c < kMeteoGridColumns; ++c)
-            if (MeteoCellState(grid[p], c, units, limit) != TMeteoCellState::Valid)
+            if (!passes(MeteoCellState(grid[p], c, units, limit)))
                 return false;
     }
     return true;
+}
+
+} // namespace
+
+bool MeteoGridValid(const TMeteoGridTexts& grid, const TGuiSettings& units,
+                    const TMaxSunshine& maxSunshine) {
+    return EveryCellState(grid, units, maxSunshine,
+                          [](TMeteoCellState s) { return s == TMeteoCellState::Valid; });
+}
+
+bool MeteoGridInRange(const TMeteoGridTexts& grid, const TGuiSettings& units,
+                      const TMaxSunshine& maxSunshine) {
+    return EveryCellState(grid, units, maxSunshine,
+                          [](TMeteoCellState s) { return s != TMeteoCellState::OutOfRange; });
 }
 
 std::string MeteoRangeHint(int column, const TGuiSettings& units) {

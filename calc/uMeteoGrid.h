@@ -47,6 +47,9 @@ using TMaxSunshine = std::function<double(int row)>;
 // True when every data cell holds a number inside its range (an empty cell is invalid).
 bool MeteoGridValid(const TMeteoGridTexts& grid, const TGuiSettings& units,
                     const TMaxSunshine& maxSunshine);
+// True when no data cell is out of its range; an empty cell is only missing, not out of range.
+bool MeteoGridInRange(const TMeteoGridTexts& grid, const TGuiSettings& units,
+                      const TMaxSunshine& maxSunshine);
 
 // Range hint of a data column 1..8 and of the wind-height field, in the units now set.
 std::string MeteoRangeHint(int column, const TGuiSettings& units);

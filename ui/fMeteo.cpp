@@ -429,10 +429,8 @@ void TfrmMeteo::UpdateTotal() {
 // The colours and the wind height together say whether the data stand; an empty cell is only
 // missing data, which the full check reports.
 void TfrmMeteo::UpdateDataValid() {
-    bool valid = true;
-    for (int r = 1; r <= grdMeteo->rowCount() && valid; ++r)
-        for (int c = 1; c < kMeteoGridColumns && valid; ++c)
-            valid = CellState(r, c) != TMeteoCellState::OutOfRange;
+    const bool valid =
+        MeteoGridInRange(GridTexts(), Units(), [this](int row) { return MaxSunshine(row); });
     Data().Meteo.DataValid = valid && WindHeightInRange(WindHeightMetres());
 }
 

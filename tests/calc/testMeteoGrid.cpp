@@ -138,7 +138,8 @@ TEST(MeteoGrid, CellRulesAtTheirBounds) {
     EXPECT_EQ(State(Row({"", "", "", "", "", "", "1297"}), 7, kmPerDay), Out);
 }
 
-// An empty cell fails the full validation; the sunshine limit is asked for row by row.
+// An empty cell fails the full validation but is not out of range (the editor's colours and the
+// record's validity while typing); the sunshine limit is asked for row by row.
 TEST(MeteoGrid, FullValidation) {
     TGuiSettings units;
     TMeteoGridTexts grid(12, Row({"10", "25", "30", "8", "60", "80", "2", "2"}));
@@ -150,11 +151,14 @@ TEST(MeteoGrid, FullValidation) {
     };
     EXPECT_FALSE(MeteoGridValid(grid, units, limit)); // 8 hours in row 12
     EXPECT_EQ(asked.back(), 12);
+    EXPECT_FALSE(MeteoGridInRange(grid, units, limit));
     grid[7][6] = "";
     EXPECT_FALSE(MeteoGridValid(grid, units, TwelveHours));
+    EXPECT_TRUE(MeteoGridInRange(grid, units, TwelveHours));
     grid[7][6] = "0";
     grid[11][1] = "26";
     EXPECT_FALSE(MeteoGridValid(grid, units, TwelveHours));
+    EXPECT_FALSE(MeteoGridInRange(grid, units, TwelveHours));
 }
 
 TEST(MeteoGrid, HintsInBothUnitSystems) {
