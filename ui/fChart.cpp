@@ -1,5 +1,6 @@
 #include "ui/fChart.h"
 
+#include "calc/uAxisSteps.h"
 #include "calc/uReportTables.h"
 #include "core/cFileIO.h"
 #include "core/cGuiSettings.h"
@@ -55,30 +56,18 @@ std::pair<double, double> BarRange(QAbstractBarSeries* series) {
     return {low, high};
 }
 
-// A round step (1, 2, 2.5 or 5 times a power of ten) of at least rough.
-double RoundStep(double rough) {
-    const double magnitude = std::pow(10.0, std::floor(std::log10(rough)));
-    for (double factor : {1.0, 2.0, 2.5, 5.0})
-        if (factor * magnitude >= rough * (1 - 1e-9))
-            return factor * magnitude;
-    return 10 * magnitude;
-}
-
 // About six round steps from the lowest bar to above the highest (0 stays an end), labelled with
 // the decimals the step needs.
 void SetValueRange(QValueAxis* axis, double low, double high) {
     if (high <= low)
         high = low + 1;
-    const double step = RoundStep((high - low) / 6);
+    const double step = RoundAxisStep(high - low);
     const double bottom = std::floor(low / step + 1e-9) * step;
     const double top = (std::floor(high / step + 1e-9) + 1) * step; // room above the top bar
     axis->setRange(bottom, top);
     axis->setTickCount(static_cast<int>(std::lround((top - bottom) / step)) + 1);
-    int decimals = 0;
-    while (decimals < 6 && std::fabs(step * std::pow(10.0, decimals) -
-                                     std::round(step * std::pow(10.0, decimals))) > 1e-6)
-        ++decimals;
-    axis->setLabelFormat(QStringLiteral("%.") + QString::number(decimals) + QStringLiteral("f"));
+    axis->setLabelFormat(QStringLiteral("%.") + QString::number(AxisStepDecimals(step)) +
+                         QStringLiteral("f"));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "ui/fScheduleResults.h"
 
+#include "calc/uAxisSteps.h"
 #include "core/cGuiSettings.h"
 #include "ui/uQtText.h"
 
@@ -16,6 +17,15 @@
 const QColor TScheduleResults::IrrigatedColour(198, 226, 255);
 
 namespace {
+
+// Ticks on the multiples of step within the axis's range, labelled with the decimals it needs.
+void TickAtRoundSteps(QValueAxis* axis, double step) {
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickAnchor(0);
+    axis->setTickInterval(step);
+    axis->setLabelFormat(QStringLiteral("%.") + QString::number(AxisStepDecimals(step)) +
+                         QStringLiteral("f"));
+}
 
 QTableWidget* MakeGrid(const char* name) {
     auto* grid = new QTableWidget;
@@ -116,11 +126,13 @@ void TScheduleResults::Show(const TScheduleTable& table, const std::vector<TInfo
     }
     auto* x = new QValueAxis;
     x->setTitleText(QStringLiteral("Day of the season"));
-    x->setLabelFormat(QStringLiteral("%d"));
-    x->setRange(1, std::max<double>(2, static_cast<double>(table.Rows.size())));
+    const double days = std::max<double>(2, static_cast<double>(table.Rows.size()));
+    x->setRange(1, days);
+    TickAtRoundSteps(x, RoundAxisStep(days));
     auto* y = new QValueAxis;
     y->setTitleText(Q("Depth (" + settings.CurrentUnitLabel(QuantityKind::Depth) + ")"));
     y->setRange(0, top * 1.05);
+    TickAtRoundSteps(y, RoundAxisStep(top * 1.05));
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     for (QAbstractSeries* series : chart->series()) {

@@ -27,6 +27,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <QValueAxis>
 #include <QXYSeries>
 
 #include <gtest/gtest.h>
@@ -120,6 +121,15 @@ TEST_F(ScheduleWindowTest, ANewScheduleTakesTheFirstCropWithItsPublishedValuesAn
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(static_cast<QXYSeries*>(series[i])->count(), 150);
     EXPECT_EQ(static_cast<QXYSeries*>(series[3])->count(), static_cast<int>(irrigated.size()));
+    // The axes tick at round numbers: every 25 days of the season, every 50 mm of depth.
+    const auto axis = [&w](Qt::Orientation o) {
+        return static_cast<QValueAxis*>(w->pgcResults->chtDepletion->chart()->axes(o).front());
+    };
+    EXPECT_EQ(axis(Qt::Horizontal)->tickType(), QValueAxis::TicksDynamic);
+    EXPECT_EQ(axis(Qt::Horizontal)->tickInterval(), 25);
+    EXPECT_EQ(axis(Qt::Horizontal)->labelFormat(), QStringLiteral("%.0f"));
+    EXPECT_EQ(axis(Qt::Vertical)->tickAnchor(), 0);
+    EXPECT_EQ(axis(Qt::Vertical)->tickInterval(), 50);
 }
 
 TEST_F(ScheduleWindowTest, RefusedValuesAreToldAndChangeNothing) {
