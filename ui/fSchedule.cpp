@@ -543,9 +543,12 @@ void TfrmSchedule::SelectLibrarySoil(int position) {
 
 void TfrmSchedule::OpenSoil() {
     const std::string name = ToolBar()->OpenDialog(Units().SoilFolder, kSoilFilter);
+    if (name.empty())
+        return;
     TSoil soil;
     soil.Clear();
-    if (name.empty() || !soil.Load(name))
+    const TReadErrorContext context(name, ExpectedFileKind(kSoilFilter));
+    if (!soil.Load(name))
         return;
     Change([&soil](TSchedule& s) { s.Soil = soil; });
 }

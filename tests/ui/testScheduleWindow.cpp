@@ -144,7 +144,8 @@ TEST_F(ScheduleWindowTest, RefusedValuesAreToldAndChangeNothing) {
         {w->edtWiltingPoint, "0.3", "The field capacity must be larger than the wilting point."},
         {w->edtEfficiency, "0", "The field application efficiency must lie between 1 and 100 %."},
         {w->edtP, "0.95", "The depletion fraction p must lie between 0.1 and 0.8."},
-        {w->edtInfiltration, "", "The infiltration rate of the soil must lie above 0 and at most 10000 mm/day."},
+        {w->edtInfiltration, "",
+         "The infiltration rate of the soil must lie above 0 and at most 10000 mm/day."},
     };
     for (const TCase& c : cases) {
         const std::string before = Stored(w->Model().Schedule());
@@ -230,6 +231,15 @@ TEST_F(ScheduleWindowTest, LibrarySoilsAreCopiedInAndOwnSoilsSaved) {
     EXPECT_EQ(saved.Description, "Vega clay");
     EXPECT_EQ(saved.AvailableWaterPerMetre(), 95);
     EXPECT_EQ(w->cbxSoil->currentText(), QStringLiteral("Vega clay"));
+
+    // A file of another kind chosen as a soil is named with the kind expected; the soil stays.
+    const std::string before = Stored(w->Model().Schedule());
+    dialogs.Answer(kApp + "/General/Seville.gen");
+    QTest::mouseClick(w->btnSoilOpen, Qt::LeftButton);
+    ASSERT_EQ(messages.Texts().size(), 1u);
+    EXPECT_EQ(messages.Texts()[0], "Error in procedure ReadData: Invalid property value\r\rFile: " +
+                                       kApp + "/General/Seville.gen\rExpected: Soil files (*.soi)");
+    EXPECT_EQ(Stored(w->Model().Schedule()), before);
 }
 
 TEST_F(ScheduleWindowTest, SavedSchedulesOpenAgainAndAGoneCropLineIsTold) {
