@@ -586,7 +586,7 @@ void TfrmSchedule::ExportCsv() {
 
 void TfrmSchedule::ShowTextReport() {
     if (model.Result())
-        reportWindow.ShowReport(model.TextReport());
+        reportWindow.ShowReport(model.TextReport(), "Report Irrigation Schedule");
 }
 
 // ---- display ----

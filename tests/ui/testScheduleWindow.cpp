@@ -8,6 +8,7 @@
 #include "data/cAllData.h"
 #include "support/TestProject.h"
 #include "support/TestSupport.h"
+#include "ui/fHelp.h"
 #include "ui/fQueltaMain.h"
 #include "ui/fReportCWR.h"
 #include "ui/fSchedule.h"
@@ -298,6 +299,9 @@ TEST_F(ScheduleWindowTest, ExportCopyAndReportShowWhatTheModelBuilt) {
         [](TfrmReportCWR& report) {
             ASSERT_FALSE(report.Lines().empty());
             EXPECT_EQ(report.Lines()[0], (TReportLine{"Irrigation schedule", true}));
+            // Its own caption, so that F1 there opens the scheduling chapter.
+            EXPECT_EQ(report.windowTitle(), QStringLiteral("Report Irrigation Schedule"));
+            EXPECT_EQ(HelpSectionOf(&report), QStringLiteral("Irrigation scheduling"));
         });
 }
 
