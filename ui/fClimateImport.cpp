@@ -142,7 +142,8 @@ void TfrmClimateImport::BuildFields() {
     choices->setColumnStretch(2, 1);
 
     grdResult = MakeTable("grdResult", {});
-    grdResult->setMinimumHeight(13 * 21 + 6); // a year of months without scrolling
+    grdResult->horizontalHeader()->setFixedHeight(2 * 21); // two lines of caption
+    grdResult->setMinimumHeight(14 * 21 + 6);              // a year of months without scrolling
     grdSummary->setFixedHeight((kClimateVariableCount + 1) * 21 + 6);
     lblMessage = new QLabel;
     lblMessage->setObjectName(QStringLiteral("lblMessage"));
@@ -399,11 +400,14 @@ void TfrmClimateImport::ShowResult() {
     // The values as the meteo editor will show them, a row per month (or per day).
     TGuiSettings shown = data.GuiSettings;
     shown.SetPeriodKind(result->DailyNormals ? 1 : 3);
+    // The editor's two header rows in one: "Temperature" over "min (°C)".
     const TMeteoRowTexts captions = MeteoColumnCaptions(shown);
     grdResult->setColumnCount(kMeteoGridColumns);
     QStringList headers;
-    for (const std::string& caption : captions)
-        headers << Q(caption);
+    std::size_t column = 0;
+    for (const auto& [group, span] : MeteoColumnGroups())
+        for (int i = 0; i < span && column < captions.size(); ++i, ++column)
+            headers << Q(group).trimmed() + QLatin1Char('\n') + Q(captions[column]);
     grdResult->setHorizontalHeaderLabels(headers);
     const TMeteoGridTexts texts = MeteoGridTexts(result->Meteo, shown);
     grdResult->setRowCount(static_cast<int>(texts.size()));

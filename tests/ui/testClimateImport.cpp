@@ -114,6 +114,14 @@ TEST_F(ClimateImport, ThePreviewShowsTheRecordAndImportFillsTheGridAsAnEdit) {
         // The table as the editor will show it.
         ASSERT_EQ(d.grdResult->rowCount(), 12);
         EXPECT_EQ(Cell(d.grdResult, 0, 0), "Jan (1)");
+        // Its captions name the quantity as the editor's two header rows do.
+        const auto caption = [&d](int c) {
+            return d.grdResult->horizontalHeaderItem(c)->text().toStdString();
+        };
+        EXPECT_EQ(caption(0), "Period\n(Month)");
+        EXPECT_EQ(caption(2), "Temperature\nmax (°C)");
+        EXPECT_EQ(caption(3), "Precipitation\n(mm)");
+        EXPECT_EQ(caption(8), "Windspeed\nratio (-)");
         EXPECT_NEAR(TextToNumber(Cell(d.grdResult, 6, 2)), record.Normals[6][1], 0.051);
         EXPECT_TRUE(d.btnImport->isEnabled());
 
