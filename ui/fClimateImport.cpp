@@ -7,6 +7,7 @@
 #include "core/cNumberFormat.h"
 #include "core/cUserMessages.h"
 #include "data/cAllData.h"
+#include "ui/uNumberKeys.h"
 #include "ui/uQtText.h"
 
 #include <QCloseEvent>
@@ -101,6 +102,7 @@ void TfrmClimateImport::BuildFields() {
     edtWindHeight = new QLineEdit;
     edtWindHeight->setObjectName(QStringLiteral("edtWindHeight"));
     edtWindHeight->setFixedWidth(70);
+    KeepNumberField(edtWindHeight, TNumberEntry::Decimal);
     lblWindHeight = new QLabel;
     lblWindHeight->setObjectName(QStringLiteral("lblWindHeight"));
     cbxRadiation = MakeChoice("cbxRadiation", {"(choose)", "MJ/m²/day", "W/m²", "kWh/m²/day"});

@@ -10,14 +10,13 @@
 #include "ui/fEditorBase.h"
 #include "ui/fToolBar.h"
 #include "ui/fUpDown.h"
+#include "ui/uNumberKeys.h"
 #include "ui/uQtText.h"
 
 #include <QAction>
 #include <QComboBox>
-#include <QContextMenuEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -94,8 +93,8 @@ TfrmCropPatternLine::TfrmCropPatternLine(TAllData& d, const TDailyArea& area, QW
     layout->addLayout(form);
     layout->addStretch(1);
 
-    edtArea->installEventFilter(this);
-    edtDay->installEventFilter(this);
+    KeepNumberField(edtArea, TNumberEntry::Decimal);
+    KeepNumberField(edtDay, TNumberEntry::WholeNumber);
     // A typed day alone is no change to save; the area is.
     connect(edtArea, &QLineEdit::textEdited, this, [this] { SetModified(true); });
     // Only the user's choice marks a change; showing the line sets the month too.
@@ -170,20 +169,4 @@ void TfrmCropPatternLine::SaveToPattern() {
     if (SaveCropToPattern(line, adding, area, plantingDay, otherCrops, data.General.IrrigableArea,
                           data.GuiSettings) == TCropRefusal::None)
         accept();
-}
-
-bool TfrmCropPatternLine::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == edtArea || watched == edtDay) {
-        auto* field = static_cast<QLineEdit*>(watched);
-        const TNumberEntry entry =
-            watched == edtArea ? TNumberEntry::Decimal : TNumberEntry::WholeNumber;
-        if (event->type() == QEvent::KeyPress &&
-            NumberFieldKey(field, static_cast<QKeyEvent*>(event), entry))
-            return true;
-        if (event->type() == QEvent::ContextMenu) {
-            ShowNumberFieldMenu(field, static_cast<QContextMenuEvent*>(event), entry, nullptr);
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }

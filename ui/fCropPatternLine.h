@@ -44,9 +44,6 @@ public:
     TUpDown* updDay;
     QLabel* lblArea;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     TAllData& data;
     const TDailyArea& otherCrops;

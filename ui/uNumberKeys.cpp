@@ -78,3 +78,34 @@ void ShowNumberFieldMenu(QLineEdit* field, const QContextMenuEvent* event, TNumb
         }
     menu->exec(event->globalPos());
 }
+
+namespace {
+
+// Watches one field; it lives as the field's child, so it goes with it.
+class TNumberFieldFilter : public QObject {
+public:
+    TNumberFieldFilter(QLineEdit* field, TNumberEntry entry) : QObject(field), entry(entry) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* field = qobject_cast<QLineEdit*>(watched);
+        if (!field)
+            return false;
+        if (event->type() == QEvent::KeyPress)
+            return NumberFieldKey(field, static_cast<QKeyEvent*>(event), entry);
+        if (event->type() == QEvent::ContextMenu) {
+            ShowNumberFieldMenu(field, static_cast<QContextMenuEvent*>(event), entry, nullptr);
+            return true;
+        }
+        return false;
+    }
+
+private:
+    TNumberEntry entry;
+};
+
+} // namespace
+
+void KeepNumberField(QLineEdit* field, TNumberEntry entry) {
+    field->installEventFilter(new TNumberFieldFilter(field, entry));
+}

@@ -40,3 +40,7 @@ bool NumberFieldKey(QLineEdit* field, const QKeyEvent* key, TNumberEntry entry);
 // runs when a paste went in (the field's key-release work, for instance).
 void ShowNumberFieldMenu(QLineEdit* field, const QContextMenuEvent* event, TNumberEntry entry,
                          const std::function<void()>& afterPaste);
+
+// Makes a line edit outside the editors (a dialog's field) a number field of the given kind: its
+// typed keys and its pastes, by key or by its context menu, follow the rules above.
+void KeepNumberField(QLineEdit* field, TNumberEntry entry);

@@ -78,6 +78,17 @@ void OpenMenu(QMenu* menu) {
     DeliverPostedEvents();
 }
 
+void X11Key(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    QString text;
+    if (modifiers & Qt::ControlModifier)
+        text = QString(QChar(static_cast<char16_t>(key - Qt::Key_A + 1)));
+    else if (key == Qt::Key_Delete)
+        text = QStringLiteral("\x7f");
+    else if (key == Qt::Key_Backspace)
+        text = QStringLiteral("\b");
+    QTest::sendKeyEvent(QTest::Click, widget, key, text, modifiers);
+}
+
 void TypeText(QWidget* widget, const QString& text) {
     widget->setFocus();
     QTest::keyClicks(widget, text);

@@ -70,6 +70,9 @@ void DeliverPostedEvents();
 void OpenMenu(QMenu* menu);
 // Types text into a widget key by key.
 void TypeText(QWidget* widget, const QString& text);
+// Sends a key with the text an X11 display gives it, where that is not QTest's: Delete "\x7f",
+// Backspace "\b", Ctrl+A "\x01" (Ctrl with a letter: its control character).
+void X11Key(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 // Replaces a field's text as a user would: select all, delete, then type.
 void ReplaceText(QLineEdit* field, const QString& text);
 // Runs check as soon as window is shown (a modal window: from inside its event loop), then

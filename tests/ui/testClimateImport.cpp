@@ -12,8 +12,10 @@
 #include "ui/fMeteo.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -165,6 +167,25 @@ TEST_F(ClimateImport, CancelChangesNothing) {
     const std::string path = Write("station.csv", MakeSyntheticClimate({}).Text);
     ASSERT_TRUE(Preview(path, [&](TfrmClimateImport& d) {
         EXPECT_TRUE(d.btnImport->isEnabled());
+        // The wind height is a number field like the editor's: letters are dropped, Delete and
+        // Ctrl+A work with X11's texts, a paste that is no number is refused.
+        QLineEdit* height = d.edtWindHeight;
+        height->setFocus();
+        height->setText(QStringLiteral("2.00"));
+        height->setCursorPosition(0);
+        X11Key(height, Qt::Key_Delete);
+        QTest::keyClicks(height, QStringLiteral("x3"));
+        EXPECT_EQ(height->text(), QStringLiteral("3.00"));
+        X11Key(height, Qt::Key_A, Qt::ControlModifier);
+        EXPECT_EQ(height->selectedText(), QStringLiteral("3.00"));
+        QGuiApplication::clipboard()->setText(QStringLiteral("abc"));
+        QTest::keyClick(height, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Invalid value"});
+        EXPECT_EQ(height->text(), QStringLiteral("3.00"));
+        QGuiApplication::clipboard()->setText(QStringLiteral("10\n"));
+        QTest::keyClick(height, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(height->text(), QStringLiteral("10"));
+        EXPECT_TRUE(d.btnImport->isEnabled()); // the preview took the pasted height
         Click(d.btnCancel);
     }));
     for (int s = 0; s < TMeteo::kSeriesCount; ++s)

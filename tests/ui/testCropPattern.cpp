@@ -245,10 +245,11 @@ TEST_F(CropPatternEditor, ACropOverTheIrrigableAreaIsRefusedUntilTheDialogIsCanc
         EXPECT_TRUE(dialog.isVisible());
         ASSERT_EQ(messages.Messages().size(), 1u);
         EXPECT_EQ(messages.Messages()[0].Kind, TMessageKind::Error);
-        EXPECT_EQ(messages.Texts()[0],
-                  kExceeds +
-                      "June      with \t10 (ha)\rJuly      with \t10 (ha)\rAugust    with \t10 (ha)\r\r\r"
-                      "To calculate the crop water requirements adjust the cropping pattern.");
+        EXPECT_EQ(
+            messages.Texts()[0],
+            kExceeds +
+                "June      with \t10 (ha)\rJuly      with \t10 (ha)\rAugust    with \t10 (ha)\r\r\r"
+                "To calculate the crop water requirements adjust the cropping pattern.");
         ASSERT_EQ(data.CropPattern.Count(), 2);
         EXPECT_EQ(data.CropPattern.GetCropLine(2).Area, 50); // kept while adding
         EXPECT_EQ(data.CropPattern.GetCropLine(2).PlantingDay, 0);

@@ -317,28 +317,6 @@ TEST_F(PersonsPath, AFailedSaveAtExitClosesNothing) {
 
 // ---- keys as an X11 display sends them ----
 
-namespace {
-
-// The text X11 gives a key, where it is not QTest's.
-QString X11Text(Qt::Key key, Qt::KeyboardModifiers modifiers) {
-    if (modifiers & Qt::ControlModifier)
-        return QString(QChar(static_cast<char16_t>(key - Qt::Key_A + 1))); // Ctrl+A is "\x01"
-    switch (key) {
-    case Qt::Key_Delete:
-        return QStringLiteral("\x7f");
-    case Qt::Key_Backspace:
-        return QStringLiteral("\b");
-    default:
-        return QString();
-    }
-}
-
-void X11Key(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QTest::sendKeyEvent(QTest::Click, widget, key, X11Text(key, modifiers), modifiers);
-}
-
-} // namespace
-
 TEST_F(PersonsPath, DeleteBackspaceAndCtrlAWorkInEveryNumberField) {
     Enter(TDataState::Everything);
     auto* cropFactor = main.findChild<TfrmCropFactor*>();

@@ -51,10 +51,8 @@ std::string Cell(const TReportGridView* grid, int row, int column) {
 
 // Ctrl+A and Delete with the texts an X11 display gives them.
 void SelectAllAndDelete(QWidget* field) {
-    QTest::sendKeyEvent(QTest::Click, field, Qt::Key_A, QStringLiteral("\x01"),
-                        Qt::ControlModifier);
-    QTest::sendKeyEvent(QTest::Click, field, Qt::Key_Delete, QStringLiteral("\x7f"),
-                        Qt::NoModifier);
+    X11Key(field, Qt::Key_A, Qt::ControlModifier);
+    X11Key(field, Qt::Key_Delete);
 }
 
 int Decimals(const std::string& number) {
