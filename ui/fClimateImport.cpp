@@ -156,7 +156,7 @@ void TfrmClimateImport::BuildFields() {
     prbRead->hide();
 
     auto* buttons = new QDialogButtonBox;
-    btnImport = buttons->addButton(QStringLiteral("Import"), QDialogButtonBox::AcceptRole);
+    btnImport = buttons->addButton(QStringLiteral("&Import"), QDialogButtonBox::AcceptRole);
     btnImport->setObjectName(QStringLiteral("btnImport"));
     btnCancel = buttons->addButton(QDialogButtonBox::Cancel);
     btnCancel->setObjectName(QStringLiteral("btnCancel"));

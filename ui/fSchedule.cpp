@@ -174,9 +174,9 @@ QWidget* TfrmSchedule::BuildSoilBox() {
     auto* box = new QGroupBox(QStringLiteral("Soil"));
     auto* form = new QFormLayout(box);
     cbxSoil = MakeChoice("cbxSoil", {});
-    btnSoilOpen = new QPushButton(QStringLiteral("Open soil..."));
+    btnSoilOpen = new QPushButton(QStringLiteral("&Open soil..."));
     btnSoilOpen->setObjectName(QStringLiteral("btnSoilOpen"));
-    btnSoilSave = new QPushButton(QStringLiteral("Save soil as..."));
+    btnSoilSave = new QPushButton(QStringLiteral("Save soil &as..."));
     btnSoilSave->setObjectName(QStringLiteral("btnSoilSave"));
     auto* buttons = new QWidget;
     auto* row = new QHBoxLayout(buttons);
