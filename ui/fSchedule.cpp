@@ -245,6 +245,8 @@ QWidget* TfrmSchedule::BuildCropBox() {
     auto* box = new QGroupBox(QStringLiteral("Crop"));
     auto* form = new QFormLayout(box);
     cbxCrop = MakeChoice("cbxCrop", {});
+    // The lines are known only when the window runs: the box follows the longest.
+    cbxCrop->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     edtP = NumberEdit("edtP");
     edtKySeason = NumberEdit("edtKySeason");
     auto* stages = new QWidget;

@@ -92,6 +92,13 @@ TEST_F(ScheduleWindowTest, ANewScheduleTakesTheFirstCropWithItsPublishedValuesAn
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Irrigation schedule []"));
     EXPECT_EQ(w->cbxCrop->currentText(), QStringLiteral("Maize (day 105)"));
     EXPECT_EQ(w->cbxCrop->count(), data.CropPattern.Count());
+    // Every crop line's name can be read whole in the box ("WheatWinterDec (day 335)").
+    w->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+    for (int i = 0; i < w->cbxCrop->count(); ++i)
+        EXPECT_GE(w->cbxCrop->width(),
+                  w->cbxCrop->fontMetrics().horizontalAdvance(w->cbxCrop->itemText(i)) + 20)
+            << w->cbxCrop->itemText(i).toStdString();
     EXPECT_EQ(Text(w->edtP), "0.55");
     EXPECT_EQ(Text(w->edtKySeason), "1.25");
     EXPECT_EQ(Text(w->edtKyStage[2]), "1.5");
