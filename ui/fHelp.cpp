@@ -3,11 +3,13 @@
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QDesktopServices>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -31,6 +33,13 @@ QString Slug(const QString& heading) {
 
 QString UserGuideSource() {
     return QStringLiteral("qrc:/guide/user-guide.md");
+}
+
+QSize HelpWindowSize(const QSize& available) {
+    const QSize wanted(1280, 880);
+    if (available.isEmpty())
+        return wanted;
+    return wanted.boundedTo(available * 0.9);
 }
 
 TfrmHelp::TfrmHelp(QWidget* owner) : QWidget(owner, Qt::Window) {
@@ -83,7 +92,8 @@ TfrmHelp::TfrmHelp(QWidget* owner) : QWidget(owner, Qt::Window) {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
     layout->addWidget(brwGuide, 1);
-    resize(1000, 800); // the guide's pictures of the wider windows fit
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    resize(HelpWindowSize(screen ? screen->availableGeometry().size() : QSize()));
 }
 
 QTextBlock TfrmHelp::HeadingBlock(const QString& heading, bool bySlug) const {

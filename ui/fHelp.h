@@ -4,6 +4,7 @@
 #include <QWidget>
 
 class QLabel;
+class QSize;
 class QLineEdit;
 class QTextBlock;
 class QTextBrowser;
@@ -42,6 +43,10 @@ private:
 
 // The guide's source, built into the program.
 QString UserGuideSource();
+
+// The guide window's size on a screen of the given free area: wide enough for the guide's widest
+// picture (a window 1,205 pixels wide) beside the scroll bar, never more than 90 % of the screen.
+QSize HelpWindowSize(const QSize& available);
 
 // The heading of the guide's section on window (by its kind), "" for the guide's start.
 QString HelpSectionOf(const QWidget* window);

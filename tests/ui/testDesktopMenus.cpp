@@ -28,6 +28,9 @@
 #include "ui/uStartUp.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -323,6 +326,26 @@ TEST_F(Desktop, F1InAWindowOpensItsSection) {
     chart.hide();
     // The main window's F1 is the guide's start.
     EXPECT_EQ(sectionAfterF1(&main), "");
+}
+
+// On a usual screen the guide opens wide enough that no picture needs the horizontal scroll bar;
+// on a small one it stays on the screen.
+TEST(UserGuide, OpensWideEnoughForItsPicturesAndWithinTheScreen) {
+    int widest = 0;
+    for (const QFileInfo& picture : QDir(QStringLiteral(":/guide/images")).entryInfoList())
+        widest = std::max(widest, QImage(picture.filePath()).width());
+    EXPECT_GE(widest, 1200); // the schedule window's pictures
+
+    TfrmHelp help(nullptr);
+    help.resize(HelpWindowSize(QSize(1920, 1040)));
+    help.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&help));
+    DeliverPostedEvents();
+    EXPECT_EQ(help.brwGuide->horizontalScrollBar()->maximum(), 0);
+
+    const QSize small = HelpWindowSize(QSize(1024, 740));
+    EXPECT_LE(small.width(), 1024);
+    EXPECT_LE(small.height(), 740);
 }
 
 TEST(UserGuide, EveryWindowsSectionIsAHeadingOfTheGuide) {
