@@ -81,6 +81,11 @@ TfrmHelp::TfrmHelp(QWidget* owner) : QWidget(owner, Qt::Window) {
         edtFind->selectAll();
     });
     addAction(findKey);
+    // Closed from the keyboard like the program's other reading windows.
+    auto* closeKey = new QAction(this);
+    closeKey->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close)});
+    connect(closeKey, &QAction::triggered, this, &QWidget::close);
+    addAction(closeKey);
 
     auto* bar = new QHBoxLayout;
     bar->addWidget(btnContents);

@@ -330,7 +330,7 @@ TEST_F(Desktop, F1InAWindowOpensItsSection) {
 
 // On a usual screen the guide opens wide enough that no picture needs the horizontal scroll bar;
 // on a small one it stays on the screen.
-TEST(UserGuide, OpensWideEnoughForItsPicturesAndWithinTheScreen) {
+TEST(UserGuide, OpensWideEnoughForItsPicturesWithinTheScreenAndEscapeClosesIt) {
     int widest = 0;
     for (const QFileInfo& picture : QDir(QStringLiteral(":/guide/images")).entryInfoList())
         widest = std::max(widest, QImage(picture.filePath()).width());
@@ -342,6 +342,12 @@ TEST(UserGuide, OpensWideEnoughForItsPicturesAndWithinTheScreen) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&help));
     DeliverPostedEvents();
     EXPECT_EQ(help.brwGuide->horizontalScrollBar()->maximum(), 0);
+    // Escape closes it, from the find field too.
+    help.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&help));
+    help.edtFind->setFocus();
+    QTest::keyClick(help.edtFind, Qt::Key_Escape);
+    EXPECT_FALSE(help.isVisible());
 
     const QSize small = HelpWindowSize(QSize(1024, 740));
     EXPECT_LE(small.width(), 1024);
