@@ -1,75 +1,105 @@
 #include "calc/uActionChecks.h"
 
 #include "calc/uRangeCheck.h"
-#include "core/cUserMessages.h"
 #include "data/cAllData.h"
 
 namespace {
 
-bool GeneralFilePresent(const TAllData& data) {
-    if (!data.General.FileName.empty())
-        return true;
-    ShowInformation("Load a General data file or save a new General data file first");
-    return false;
+using TRefusal = std::optional<TActionRefusal>;
+
+TRefusal Missing(const std::string& fileName, const char* text) {
+    if (!fileName.empty())
+        return std::nullopt;
+    return TActionRefusal{TMessageKind::Information, text};
 }
 
-bool MeteoFilePresent(const TAllData& data) {
-    if (!data.Meteo.FileName.empty())
-        return true;
-    ShowInformation("Load a Meteo file or save a new Meteo file first");
-    return false;
+TRefusal GeneralFileMissing(const TAllData& data) {
+    return Missing(data.General.FileName,
+                   "Load a General data file or save a new General data file first");
 }
 
-bool PatternFilePresent(const TAllData& data) {
-    if (!data.CropPattern.FileName.empty())
-        return true;
-    ShowInformation("Load a Cropping pattern file or save new Cropping Pattern file first");
-    return false;
+TRefusal MeteoFileMissing(const TAllData& data) {
+    return Missing(data.Meteo.FileName, "Load a Meteo file or save a new Meteo file first");
+}
+
+TRefusal PatternFileMissing(const TAllData& data) {
+    return Missing(data.CropPattern.FileName,
+                   "Load a Cropping pattern file or save new Cropping Pattern file first");
 }
 
 // The message, and on a second line the first value out of range when there is one (missing
 // data alone have none to name).
-void ShowInvalid(const std::string& text, const std::vector<TOutOfRange>& outOfRange) {
-    ShowError(outOfRange.empty() ? text : text + "\r" + OutOfRangeText(outOfRange.front()));
+TActionRefusal Invalid(const std::string& text, const std::vector<TOutOfRange>& outOfRange) {
+    return {TMessageKind::Error,
+            outOfRange.empty() ? text : text + "\r" + OutOfRangeText(outOfRange.front())};
 }
 
-bool GeneralDataValid(const TAllData& data) {
+TRefusal GeneralDataInvalid(const TAllData& data) {
     if (data.General.DataValid)
-        return true;
-    ShowInvalid("One or more general data are missing or some values are out of range",
-                OutOfRangeGeneral(data.General, data.GuiSettings));
-    return false;
+        return std::nullopt;
+    return Invalid("One or more general data are missing or some values are out of range",
+                   OutOfRangeGeneral(data.General, data.GuiSettings));
 }
 
-bool MeteoDataValid(const TAllData& data) {
+TRefusal MeteoDataInvalid(const TAllData& data) {
     if (data.Meteo.DataValid)
-        return true;
-    ShowInvalid("One or more meteo data are missing or some values are out of range",
-                OutOfRangeMeteo(data.Meteo, data.GuiSettings, &data.General));
-    return false;
+        return std::nullopt;
+    return Invalid("One or more meteo data are missing or some values are out of range",
+                   OutOfRangeMeteo(data.Meteo, data.GuiSettings, &data.General));
 }
 
 // Report and strategy validate the meteo data first and report the general data before them.
-bool BothDataSetsValid(TAllData& data, const TValidateMeteo& validateMeteo) {
+TRefusal EitherDataSetInvalid(TAllData& data, const TValidateMeteo& validateMeteo) {
     validateMeteo(data);
-    return GeneralDataValid(data) && MeteoDataValid(data);
+    if (TRefusal general = GeneralDataInvalid(data))
+        return general;
+    return MeteoDataInvalid(data);
 }
 
 } // namespace
 
-bool CheckCropPatternAction(TAllData& data, const TValidateMeteo& validateMeteo) {
-    if (!GeneralFilePresent(data) || !MeteoFilePresent(data))
-        return false;
+TRefusal CropPatternActionRefusal(TAllData& data, const TValidateMeteo& validateMeteo) {
+    if (TRefusal missing = GeneralFileMissing(data))
+        return missing;
+    if (TRefusal missing = MeteoFileMissing(data))
+        return missing;
     validateMeteo(data); // the pattern editor does not need valid general data
-    return MeteoDataValid(data);
+    return MeteoDataInvalid(data);
+}
+
+TRefusal ReportActionRefusal(TAllData& data, const TValidateMeteo& validateMeteo) {
+    if (TRefusal missing = GeneralFileMissing(data))
+        return missing;
+    if (TRefusal missing = MeteoFileMissing(data))
+        return missing;
+    return EitherDataSetInvalid(data, validateMeteo);
+}
+
+TRefusal StrategyActionRefusal(TAllData& data, const TValidateMeteo& validateMeteo) {
+    if (TRefusal missing = GeneralFileMissing(data))
+        return missing;
+    if (TRefusal missing = MeteoFileMissing(data))
+        return missing;
+    if (TRefusal missing = PatternFileMissing(data))
+        return missing;
+    return EitherDataSetInvalid(data, validateMeteo);
+}
+
+bool ShowRefusal(const TRefusal& refusal) {
+    if (!refusal)
+        return true;
+    UserMessages().Show(refusal->Kind, refusal->Text, TMessageButtons::Ok);
+    return false;
+}
+
+bool CheckCropPatternAction(TAllData& data, const TValidateMeteo& validateMeteo) {
+    return ShowRefusal(CropPatternActionRefusal(data, validateMeteo));
 }
 
 bool CheckReportAction(TAllData& data, const TValidateMeteo& validateMeteo) {
-    return GeneralFilePresent(data) && MeteoFilePresent(data) &&
-           BothDataSetsValid(data, validateMeteo);
+    return ShowRefusal(ReportActionRefusal(data, validateMeteo));
 }
 
 bool CheckStrategyAction(TAllData& data, const TValidateMeteo& validateMeteo) {
-    return GeneralFilePresent(data) && MeteoFilePresent(data) && PatternFilePresent(data) &&
-           BothDataSetsValid(data, validateMeteo);
+    return ShowRefusal(StrategyActionRefusal(data, validateMeteo));
 }

@@ -141,9 +141,15 @@ void TfrmQueltaMain::BuildMenus() {
     connect(actSettings, &QAction::triggered, this, &TfrmQueltaMain::ShowSettings);
     connect(HelpAbout1, &QAction::triggered, this, &TfrmQueltaMain::ShowAbout);
     connect(actUserGuide, &QAction::triggered, this, [this] { ShowUserGuide(this, QString()); });
-    // The checks run when the menu that holds the action opens.
-    connect(mnuReports, &QMenu::aboutToShow, this, &TfrmQueltaMain::ReportUpdate);
-    connect(mnuStrategy, &QMenu::aboutToShow, this, &TfrmQueltaMain::StrategyUpdate);
+    // The checks run when the menu that holds the action opens, once the menu bar has finished
+    // opening it: a message box inside the menu bar's own handling of a key let a key pressed
+    // while the message stood pull the menu from under it, and the program ended.
+    connect(mnuReports, &QMenu::aboutToShow, this, [this] {
+        QMetaObject::invokeMethod(this, &TfrmQueltaMain::ReportUpdate, Qt::QueuedConnection);
+    });
+    connect(mnuStrategy, &QMenu::aboutToShow, this, [this] {
+        QMetaObject::invokeMethod(this, &TfrmQueltaMain::StrategyUpdate, Qt::QueuedConnection);
+    });
 }
 
 QWidget* TfrmQueltaMain::BuildStatusPanel() {
@@ -261,8 +267,23 @@ void TfrmQueltaMain::CropPatternAction() {
 }
 
 // A failed check leaves the action as it was, so the item stays selectable.
+namespace {
+
+bool MenuCheckPassed(QMenu* menu, const std::optional<TActionRefusal>& refusal) {
+    if (!refusal)
+        return true;
+    // The menu closes before the message comes: an open menu would keep the keyboard from it.
+    menu->hide();
+    ShowRefusal(refusal);
+    return false;
+}
+
+} // namespace
+
 void TfrmQueltaMain::ReportUpdate() {
-    if (CheckReportAction(*allData, validateMeteo)) {
+    if (!mnuReports->isVisible())
+        return; // closed again before its check came round
+    if (MenuCheckPassed(mnuReports, ReportActionRefusal(*allData, validateMeteo))) {
         actReport->setEnabled(static_cast<bool>(runReport));
         // A schedule is for one crop of the pattern.
         actSchedule->setEnabled(runSchedule && allData->CropPattern.Count() > 0);
@@ -270,7 +291,9 @@ void TfrmQueltaMain::ReportUpdate() {
 }
 
 void TfrmQueltaMain::StrategyUpdate() {
-    if (CheckStrategyAction(*allData, validateMeteo))
+    if (!mnuStrategy->isVisible())
+        return;
+    if (MenuCheckPassed(mnuStrategy, StrategyActionRefusal(*allData, validateMeteo)))
         actStrategy->setEnabled(static_cast<bool>(runStrategy));
 }
 

@@ -148,3 +148,22 @@ TEST_F(ActionChecks, TheRecordCheckReadsValuesAsShownAndChecksSunshineAndWindHei
     EXPECT_TRUE(WindHeightInRange(15));
     EXPECT_FALSE(WindHeightInRange(15.01));
 }
+
+TEST_F(ActionChecks, ARefusalSaysNothingUntilItIsShown) {
+    // The menus ask first and speak later, once the menu is out of the way.
+    data.General.DataValid = false;
+    const std::optional<TActionRefusal> report = ReportActionRefusal(data, ValidateMeteoRecord);
+    const std::optional<TActionRefusal> strategy = StrategyActionRefusal(data, ValidateMeteoRecord);
+    EXPECT_TRUE(messages.Messages().empty());
+    ASSERT_TRUE(report && strategy);
+    EXPECT_EQ(report->Kind, TMessageKind::Error);
+    EXPECT_EQ(report->Text, kGeneralRange);
+    EXPECT_FALSE(ShowRefusal(report));
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{kGeneralRange});
+    EXPECT_EQ(messages.Messages()[0].Buttons, TMessageButtons::Ok);
+
+    data.General.DataValid = true;
+    EXPECT_FALSE(CropPatternActionRefusal(data, ValidateMeteoRecord).has_value());
+    EXPECT_TRUE(ShowRefusal(std::nullopt));
+    EXPECT_EQ(messages.Texts().size(), 1u);
+}

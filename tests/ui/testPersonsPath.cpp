@@ -27,6 +27,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QTabWidget>
 #include <QTableWidget>
 
@@ -568,6 +569,60 @@ TEST_F(PersonsPath, AReportThatCannotBeCalculatedSaysWhyAndOpensNothing) {
     ASSERT_EQ(messages.Texts().size(), 1u);
     EXPECT_EQ(messages.Texts()[0].rfind("Error in procedure OpenReport: ", 0), 0u)
         << messages.Texts()[0];
+    EXPECT_TRUE(main.isVisible());
+}
+
+namespace {
+
+// A person who, while the check's message stands, presses Escape on the menu bar, then answers
+// the message; it notes whether a menu still held the keyboard when the message came.
+class TPersonAtTheMessage : public TMessageRecorder {
+public:
+    explicit TPersonAtTheMessage(QWidget* menuBar) : menuBar(menuBar) {}
+    TMessageAnswer Show(TMessageKind kind, const std::string& text,
+                        TMessageButtons buttons) override {
+        menuOpenAtMessage = menuOpenAtMessage || QApplication::activePopupWidget() != nullptr;
+        QTest::keyClick(menuBar, Qt::Key_Escape);
+        return TMessageRecorder::Show(kind, text, buttons);
+    }
+    bool menuOpenAtMessage = false;
+
+private:
+    QWidget* menuBar;
+};
+
+} // namespace
+
+TEST_F(PersonsPath, AKeyPressedWhileTheMenusCheckSpeaksEndsNothing) {
+    // With no data loaded, each way of opening a checked menu: Alt+R, Left from the menu beside
+    // it, and the mouse. The message comes once the menu is open and closes it first, so the
+    // person's Escape meets a quiet menu bar and the message has the keyboard.
+    QMenuBar* bar = main.menuBar();
+    auto clickMenu = [bar](QMenu* menu) {
+        QTest::mouseClick(bar, Qt::LeftButton, {},
+                          bar->actionGeometry(menu->menuAction()).center());
+        DeliverPostedEvents();
+    };
+    TPersonAtTheMessage person(bar);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    QTest::keyClick(&main, Qt::Key_R, Qt::AltModifier);
+    DeliverPostedEvents();
+    ASSERT_EQ(
+        person.Texts(),
+        std::vector<std::string>{"Load a General data file or save a new General data file first"});
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+
+    clickMenu(main.mnuOptions);
+    ASSERT_EQ(QApplication::activePopupWidget(), main.mnuOptions);
+    QTest::keyClick(main.mnuOptions, Qt::Key_Left); // to the reports menu
+    DeliverPostedEvents();
+    EXPECT_EQ(person.Texts().size(), 2u);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+
+    clickMenu(main.mnuStrategy);
+    EXPECT_EQ(person.Texts().size(), 3u);
+    EXPECT_FALSE(person.menuOpenAtMessage);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
     EXPECT_TRUE(main.isVisible());
 }
 
