@@ -266,13 +266,17 @@ void TfrmQueltaMain::CropPatternAction() {
         ShowEditor(TEditorSlot::CropPattern);
 }
 
-// A failed check leaves the action as it was, so the item stays selectable.
 namespace {
 
-bool MenuCheckPassed(QMenu* menu, const std::optional<TActionRefusal>& refusal) {
+// Runs a menu's check while the menu is open; a menu closed again before its check came round
+// checks nothing. On a refusal the menu closes before the message comes: an open menu would keep
+// the keyboard from it.
+bool MenuCheckPassed(QMenu* menu, const std::function<std::optional<TActionRefusal>()>& check) {
+    if (!menu->isVisible())
+        return false;
+    const std::optional<TActionRefusal> refusal = check();
     if (!refusal)
         return true;
-    // The menu closes before the message comes: an open menu would keep the keyboard from it.
     menu->hide();
     ShowRefusal(refusal);
     return false;
@@ -280,10 +284,10 @@ bool MenuCheckPassed(QMenu* menu, const std::optional<TActionRefusal>& refusal) 
 
 } // namespace
 
+// A failed check leaves the action as it was, so the item stays selectable.
 void TfrmQueltaMain::ReportUpdate() {
-    if (!mnuReports->isVisible())
-        return; // closed again before its check came round
-    if (MenuCheckPassed(mnuReports, ReportActionRefusal(*allData, validateMeteo))) {
+    if (MenuCheckPassed(mnuReports,
+                        [this] { return ReportActionRefusal(*allData, validateMeteo); })) {
         actReport->setEnabled(static_cast<bool>(runReport));
         // A schedule is for one crop of the pattern.
         actSchedule->setEnabled(runSchedule && allData->CropPattern.Count() > 0);
@@ -291,9 +295,8 @@ void TfrmQueltaMain::ReportUpdate() {
 }
 
 void TfrmQueltaMain::StrategyUpdate() {
-    if (!mnuStrategy->isVisible())
-        return;
-    if (MenuCheckPassed(mnuStrategy, StrategyActionRefusal(*allData, validateMeteo)))
+    if (MenuCheckPassed(mnuStrategy,
+                        [this] { return StrategyActionRefusal(*allData, validateMeteo); }))
         actStrategy->setEnabled(static_cast<bool>(runStrategy));
 }
 
